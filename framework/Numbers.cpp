@@ -1,0 +1,173 @@
+#include "Numbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace fw {
+
+double Round(double v) { return std::round(v); }
+
+std::int32_t ToInt32(double v) {
+    if (std::isnan(v))
+        return 0;
+    if (v >= 2147483647.0)
+        return std::numeric_limits<std::int32_t>::max();
+    if (v <= -2147483648.0)
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(v);
+}
+
+namespace {
+
+std::string FixedDigits(double magnitude, int decimals) {
+    // 1e308 in fixed notation needs 309 digits before the point.
+    std::array<char, 400> buf{};
+    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                   std::chars_format::fixed, decimals);
+    if (ec != std::errc())
+        return "0";
+    return std::string(buf.data(), end);
+}
+
+// True when magnitude lies exactly half-way between its two neighbours with `decimals`
+// decimals. A double can only do so when it is an odd multiple of 2^-(decimals + 1): a tie
+// is an odd multiple of 1 / (2 * 10^decimals), and only dyadic fractions are doubles.
+bool IsExactTie(double magnitude, int decimals) {
+    if (magnitude >= 1e15)
+        return false;
+    const double scaled = std::ldexp(magnitude, decimals + 1); // exact
+    return scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
+}
+
+} // namespace
+
+std::string Format(double v, std::string_view pattern) {
+    if (std::isnan(v))
+        return "nan";
+    if (std::isinf(v))
+        return v < 0 ? "-inf" : "inf";
+
+    int decimals = 0;
+    if (auto point = pattern.find('.'); point != std::string_view::npos)
+        for (char ch : pattern.substr(point + 1))
+            if (ch == '0')
+                ++decimals;
+
+    const double magnitude = std::fabs(v);
+    std::string digits;
+    if (IsExactTie(magnitude, decimals)) {
+        // to_chars breaks exact ties to even; these go away from zero instead.
+        const double scale = std::pow(10.0, decimals);
+        digits = FixedDigits((std::floor(magnitude * scale) + 1.0) / scale, decimals);
+    } else {
+        digits = FixedDigits(magnitude, decimals);
+    }
+    const bool showsZero = digits.find_first_not_of("0.") == std::string::npos;
+    return (v < 0 && !showsZero ? "-" : "") + digits;
+}
+
+std::string Str(double v) {
+    if (std::isnan(v))
+        return "nan";
+    if (std::isinf(v))
+        return v < 0 ? "-inf" : "inf";
+    if (v == 0.0)
+        return "0"; // also for -0.0
+    std::array<char, 64> buf{};
+    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), v,
+                                   std::chars_format::general, 15);
+    if (ec != std::errc())
+        return "0";
+    return std::string(buf.data(), end);
+}
+
+std::string Str(std::int32_t v) { return std::to_string(v); }
+
+double Val(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    auto isDigit = [&](std::size_t at) { return at < n && text[at] >= '0' && text[at] <= '9'; };
+
+    while (i < n && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    bool anyDigit = false;
+    while (isDigit(i)) {
+        ++i;
+        anyDigit = true;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (isDigit(i)) {
+            ++i;
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+    std::size_t end = i;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < n && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        if (isDigit(j)) {
+            while (isDigit(j))
+                ++j;
+            end = j;
+        }
+    }
+
+    const std::string_view number = text.substr(start, end - start);
+    double value = 0.0;
+    auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                     std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // Either too large for a double or too small to be told from zero: decide by the
+        // number's decimal magnitude (digits before the first significant one, exponent).
+        long long exponent = 0;
+        long long leading = 0; // position of the first non-zero digit relative to the point
+        bool seenPoint = false, seenNonZero = false;
+        std::size_t k = 0;
+        for (; k < number.size() && number[k] != 'e' && number[k] != 'E'; ++k) {
+            char ch = number[k];
+            if (ch == '.') {
+                seenPoint = true;
+                continue;
+            }
+            if (!seenNonZero && ch != '0') {
+                seenNonZero = true;
+            }
+            if (seenNonZero && !seenPoint)
+                ++leading;
+            if (!seenNonZero && seenPoint)
+                --leading;
+        }
+        if (k < number.size()) {
+            std::string_view exp = number.substr(k + 1);
+            bool expNegative = !exp.empty() && exp[0] == '-';
+            if (!exp.empty() && (exp[0] == '-' || exp[0] == '+'))
+                exp.remove_prefix(1);
+            for (char ch : exp) {
+                exponent = exponent * 10 + (ch - '0');
+                if (exponent > 1000000)
+                    break;
+            }
+            if (expNegative)
+                exponent = -exponent;
+        }
+        value = (leading + exponent > 0) ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (ec != std::errc()) {
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace fw
