@@ -1,0 +1,3 @@
+#include "app/Startup.h"
+
+int main() { varnel::ProgramEntry(); }

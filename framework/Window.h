@@ -1,0 +1,189 @@
+#pragma once
+
+#include "Color.h"
+#include "Controls.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <string_view>
+#include <string>
+#include <variant>
+
+class QMenuBar;
+
+namespace fw {
+
+class MenuBar;
+
+// A window's own layout values. Width and height are those of the content area, below the
+// menu bar where the window shows one.
+struct WindowLayout {
+    int width = 0;
+    int height = 0;
+    int minimumWidth = 64;
+    int minimumHeight = 64;
+    int maximumWidth = 32000;
+    int maximumHeight = 32000;
+    int type = 0;
+    const char* title = "";
+    bool hasCloseButton = true;
+    bool hasMaximizeButton = false;
+    bool hasMinimizeButton = true;
+    bool hasFullScreenButton = false;
+    bool resizeable = false;
+    bool composite = false;
+    int macProcID = 0;
+    bool fullScreen = false;
+    int defaultLocation = 0;
+    bool visible = true;
+    bool hasBackgroundColor = false;
+    Color backgroundColor = RGB(255, 255, 255);
+    bool menuBarVisible = true;
+    bool liveResize = true;
+};
+
+// The classes of control a window can create.
+enum class ControlClass {
+    Rectangle, Canvas, GroupBox, RadioButton, TextField, Label, Slider, CheckBox, PushButton
+};
+
+// The look of a text field.
+enum class FieldStyle {
+    Entry,  // white, with a border and a focus ring
+    ReadOut // light grey, without border or focus ring
+};
+
+// One control's layout values. Left and top are window coordinates (of the content area),
+// also for controls inside a group box; parent is the name of the containing control, empty
+// for the window itself. Text is the caption of buttons, boxes and check boxes and the text of
+// labels and fields.
+struct ControlSpec {
+    const char* name = "";
+    ControlClass cls = ControlClass::Label;
+    const char* parent = "";
+    int left = 0, top = 0, width = 0, height = 0;
+    int tabIndex = 0;
+    const char* text = "";
+    // Sliders: value and range; radio buttons and check boxes: value 1 is chosen.
+    int value = 0, minimum = 0, maximum = 0;
+    int pageStep = 1;
+    int tickMarkStyle = 0; // 0 none, 2 above the groove
+    FieldStyle fieldStyle = FieldStyle::Entry;
+    bool readOnly = false;
+    int textAlignment = 0; // 0 left, 2 centred
+    // Labels: shown over several lines, in their own font (empty: the interface font).
+    bool multiline = false;
+    const char* fontName = "";
+    double fontSize = 0;
+    bool underline = false;
+    Color textColor{};
+};
+
+// A handler method of a window of class W, in one of the shapes the events call.
+template <class W>
+using MemberHandler = std::variant<void (W::*)(QWidget*), bool (W::*)(QWidget*, int, int),
+                                   void (W::*)(QWidget*, int, int),
+                                   void (W::*)(QWidget*, Graphics&)>;
+
+// One attachment of a window's handler method to a control's event.
+template <class W> struct Hookup {
+    const char* control;
+    Event event;
+    MemberHandler<W> handler;
+};
+
+// A window built in four steps, which Constructor runs in this order: Layout,
+// CreateControls, AddMenuHandlers, Open. From the start of Constructor the window can be
+// found by its class name, so code that runs in Open finds the window being built.
+class Window : public QMainWindow {
+public:
+    explicit Window(const char* className);
+    ~Window() override;
+
+    void Constructor();
+
+    // Makes a window of class W and builds it. The window is top-level and deletes itself
+    // when it is closed; the record of open windows is the only reference to it.
+    template <class W> static W* New() {
+        auto* window = new W;
+        window->Constructor();
+        return window;
+    }
+
+    // The open window registered under the class name, or null.
+    static Window* ImplicitWindow(const std::string& className);
+    const std::string& ClassName() const { return className_; }
+
+    // The content area: the parent of every control of the window.
+    QWidget* Content() const { return content_; }
+
+    // Creates a control from its layout values and adds it under its name; returns it.
+    QWidget* NewControl(const ControlSpec& spec);
+    QWidget* ControlByName(const std::string& name) const;
+    template <class T> T* Control(const char* name) const {
+        return dynamic_cast<T*>(ControlByName(name));
+    }
+
+    // Attaches every hookup of this control, in the table's order, bound to the window.
+    template <class W, std::size_t N>
+    void AttachHandlers(W* self, const char* control, const Hookup<W> (&table)[N]) {
+        for (const Hookup<W>& row : table)
+            if (std::string_view(row.control) == control)
+                AddEventHandler(ControlByName(control), row.event, Bind(self, row.handler));
+    }
+
+    // Menu items run the handler attached here under their name while this window holds the
+    // menu bar.
+    void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
+    bool HasMenuHandler(const std::string& itemName) const;
+    // Runs the handler of the item; false when there is none.
+    bool RunMenuHandler(const std::string& itemName);
+
+    // Asks for a repaint of the whole window, its controls included; counted for tests.
+    void Refresh();
+    int RefreshCount() const { return refreshCount_; }
+
+    QMenuBar* ShownMenuBar() const { return shownMenuBar_; }
+
+protected:
+    virtual void Layout() {}
+    virtual void CreateControls() {}
+    virtual void AddMenuHandlers(Window*) {}
+    virtual void Open() {}
+
+    void ApplyLayout(const WindowLayout& layout);
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    template <class W> static Handler Bind(W* self, const MemberHandler<W>& member) {
+        return std::visit(
+            [self](auto m) -> Handler {
+                using M = decltype(m);
+                if constexpr (std::is_same_v<M, void (W::*)(QWidget*)>)
+                    return PlainHandler([self, m](QWidget* c) { (self->*m)(c); });
+                else if constexpr (std::is_same_v<M, bool (W::*)(QWidget*, int, int)>)
+                    return MouseDownHandler(
+                        [self, m](QWidget* c, int x, int y) { return (self->*m)(c, x, y); });
+                else if constexpr (std::is_same_v<M, void (W::*)(QWidget*, int, int)>)
+                    return MouseHandler([self, m](QWidget* c, int x, int y) { (self->*m)(c, x, y); });
+                else
+                    return PaintHandler([self, m](QWidget* c, Graphics& g) { (self->*m)(c, g); });
+            },
+            member);
+    }
+
+    void ShowMenuBar(const MenuBar& bar);
+    void ApplyTabOrder();
+    void Unregister();
+
+    std::string className_;
+    QWidget* content_ = nullptr;
+    QMenuBar* shownMenuBar_ = nullptr;
+    std::map<std::string, std::function<bool()>> menuHandlers_;
+    int refreshCount_ = 0;
+    bool visible_ = true;
+};
+
+} // namespace fw
