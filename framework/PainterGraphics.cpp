@@ -56,6 +56,7 @@ bool ClipToSquare(double& x1, double& y1, double& x2, double& y2, double r) {
 PainterGraphics::PainterGraphics(QPainter& painter) : painter_(painter) {
     painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setBrush(Qt::NoBrush);
     StateChanged();
 }
 
@@ -65,11 +66,17 @@ void PainterGraphics::StateChanged() {
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     painter_.setPen(pen);
-    painter_.setBrush(Qt::NoBrush);
 
-    QFont font = TextFont() == "System" ? QApplication::font() : QFont(QString::fromStdString(TextFont()));
+    // Building a font costs far more than a pen: only when the font or its size changed.
+    if (fontSet_ && TextFont() == fontName_ && TextSize() == fontSize_)
+        return;
+    fontSet_ = true;
+    fontName_ = TextFont();
+    fontSize_ = TextSize();
+    QFont font = fontName_ == "System" ? QApplication::font()
+                                       : QFont(QString::fromStdString(fontName_));
     font.setStyleHint(QFont::SansSerif);
-    const double size = std::isfinite(TextSize()) ? TextSize() : 12.0;
+    const double size = std::isfinite(fontSize_) ? fontSize_ : 12.0;
     font.setPixelSize(size >= 1.0 ? static_cast<int>(std::lround(std::fmin(size, 1000.0))) : 12);
     painter_.setFont(font);
 }

@@ -2,6 +2,8 @@
 
 #include "Graphics.h"
 
+#include <string>
+
 class QPainter;
 
 namespace fw {
@@ -29,6 +31,9 @@ protected:
 private:
     double LineOffset() const;
     QPainter& painter_;
+    bool fontSet_ = false;
+    std::string fontName_;
+    double fontSize_ = 0;
 };
 
 } // namespace fw
