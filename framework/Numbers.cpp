@@ -35,11 +35,32 @@ std::string FixedDigits(double magnitude, int decimals) {
 // True when magnitude lies exactly half-way between its two neighbours with `decimals`
 // decimals. A double can only do so when it is an odd multiple of 2^-(decimals + 1): a tie
 // is an odd multiple of 1 / (2 * 10^decimals), and only dyadic fractions are doubles.
+// From 2^53 on every double is even, so large magnitudes are never taken for ties.
 bool IsExactTie(double magnitude, int decimals) {
-    if (magnitude >= 1e15)
-        return false;
     const double scaled = std::ldexp(magnitude, decimals + 1); // exact
     return scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
+}
+
+// An exact tie rounded away from zero. Its fixed form with one decimal more is exact and
+// ends in 5; drop that 5 and add one unit of the last kept decimal, digit by digit, since
+// scaling by a power of ten is inexact for large magnitudes.
+std::string TieAwayFromZero(double magnitude, int decimals) {
+    std::string digits = FixedDigits(magnitude, decimals + 1);
+    digits.pop_back(); // the 5
+    if (decimals == 0)
+        digits.pop_back(); // the point
+    std::size_t i = digits.size();
+    while (i > 0) {
+        --i;
+        if (digits[i] == '.')
+            continue;
+        if (digits[i] != '9') {
+            ++digits[i];
+            return digits;
+        }
+        digits[i] = '0';
+    }
+    return "1" + digits;
 }
 
 } // namespace
@@ -60,8 +81,7 @@ std::string Format(double v, std::string_view pattern) {
     std::string digits;
     if (IsExactTie(magnitude, decimals)) {
         // to_chars breaks exact ties to even; these go away from zero instead.
-        const double scale = std::pow(10.0, decimals);
-        digits = FixedDigits((std::floor(magnitude * scale) + 1.0) / scale, decimals);
+        digits = TieAwayFromZero(magnitude, decimals);
     } else {
         digits = FixedDigits(magnitude, decimals);
     }
