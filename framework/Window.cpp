@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Menu.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -60,6 +61,15 @@ void SetPalette(QWidget* w, QPalette::ColorRole role, Color c) {
     w->setPalette(p);
 }
 
+// The control as the class its layout values are for.
+template <class T> T* As(QWidget* control, const ControlSpec& spec) {
+    auto* typed = dynamic_cast<T*>(control);
+    if (!typed)
+        throw std::logic_error(std::string("control ") + spec.name +
+                               ": layout values of another class");
+    return typed;
+}
+
 } // namespace
 
 Window::Window(const char* className) : className_(className) {
@@ -93,6 +103,12 @@ void Window::Constructor() {
     Open();
     if (visible_)
         show();
+}
+
+void Window::Show() {
+    show();
+    raise();
+    activateWindow();
 }
 
 void Window::ApplyLayout(const WindowLayout& l) {
@@ -138,7 +154,9 @@ void Window::ShowMenuBar(const MenuBar& bar) {
     setMenuBar(shownMenuBar_);
 
     auto addAction = [this](QWidget* into, const MenuItem& item) {
-        auto* action = new QAction(QString::fromStdString(item.value), into);
+        // A separator's caption "-" only marks it; the style would draw it beside the line.
+        auto* action =
+            new QAction(item.IsSeparator() ? QString() : QString::fromStdString(item.value), into);
         action->setObjectName(QString::fromStdString(item.name));
         action->setVisible(item.visible);
         if (item.IsSeparator()) {
@@ -172,19 +190,19 @@ void Window::ShowMenuBar(const MenuBar& bar) {
 }
 
 QWidget* Window::NewControl(const ControlSpec& s) {
+    QWidget* w = CreateControl(s);
+    ApplyControlValues(w, s);
+    return w;
+}
+
+QWidget* Window::CreateControl(const ControlSpec& s) {
     QWidget* parent = content_;
-    int originLeft = 0, originTop = 0;
     if (*s.parent) {
         parent = ControlByName(s.parent);
         if (!parent)
             throw std::logic_error(std::string("control ") + s.name + ": no parent " + s.parent);
-        originLeft = parent->property("windowLeft").toInt();
-        originTop = parent->property("windowTop").toInt();
     }
 
-    const QString text = QString::fromUtf8(s.text);
-    const Qt::Alignment align =
-        (s.textAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
     QWidget* w = nullptr;
     switch (s.cls) {
     case ControlClass::Rectangle:
@@ -194,25 +212,59 @@ QWidget* Window::NewControl(const ControlSpec& s) {
         w = new Canvas(parent);
         break;
     case ControlClass::GroupBox:
-        w = new QGroupBox(text, parent);
+        w = new QGroupBox(parent);
         break;
-    case ControlClass::RadioButton: {
-        auto* b = new QRadioButton(text, parent);
-        b->setChecked(s.value != 0);
-        w = b;
+    case ControlClass::RadioButton:
+        w = new QRadioButton(parent);
+        break;
+    case ControlClass::CheckBox:
+        w = new QCheckBox(parent);
+        break;
+    case ControlClass::PushButton:
+        w = new QPushButton(parent);
+        break;
+    case ControlClass::TextField:
+        w = new QLineEdit(parent);
+        break;
+    case ControlClass::Label:
+        w = new Label(parent);
+        break;
+    case ControlClass::Slider:
+        w = new QSlider(Qt::Horizontal, parent);
         break;
     }
+    w->setObjectName(QString::fromUtf8(s.name));
+    return w;
+}
+
+void Window::ApplyControlValues(QWidget* w, const ControlSpec& s) {
+    const QString text = QString::fromUtf8(s.text);
+    const Qt::Alignment align =
+        (s.textAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+    switch (s.cls) {
+    case ControlClass::Rectangle:
+        As<Rectangle>(w, s);
+        break;
+    case ControlClass::Canvas:
+        As<Canvas>(w, s);
+        break;
+    case ControlClass::GroupBox:
+        As<QGroupBox>(w, s)->setTitle(text);
+        break;
+    case ControlClass::RadioButton:
     case ControlClass::CheckBox: {
-        auto* b = new QCheckBox(text, parent);
+        auto* b = s.cls == ControlClass::CheckBox
+                      ? static_cast<QAbstractButton*>(As<QCheckBox>(w, s))
+                      : As<QRadioButton>(w, s);
+        b->setText(text);
         b->setChecked(s.value != 0);
-        w = b;
         break;
     }
     case ControlClass::PushButton:
-        w = new QPushButton(text, parent);
+        As<QPushButton>(w, s)->setText(text);
         break;
     case ControlClass::TextField: {
-        auto* f = new QLineEdit(parent);
+        auto* f = As<QLineEdit>(w, s);
         f->setText(text);
         f->setReadOnly(s.readOnly);
         f->setAlignment(align);
@@ -226,12 +278,15 @@ QWidget* Window::NewControl(const ControlSpec& s) {
         }
         SetPalette(f, QPalette::Text, s.textColor);
         f->setCursorPosition(0);
-        w = f;
         break;
     }
     case ControlClass::Label: {
-        auto* l = new Label(parent);
-        l->setText(text);
+        auto* l = As<Label>(w, s);
+        // A label's lines are separated by CR (or CR LF), which the toolkit shows as blanks.
+        QString shown = text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        l->setText(shown);
         l->setWordWrap(s.multiline);
         l->setAlignment((s.multiline ? Qt::AlignTop : Qt::AlignVCenter) |
                         (s.textAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft));
@@ -244,11 +299,10 @@ QWidget* Window::NewControl(const ControlSpec& s) {
             l->setFont(font);
         }
         SetPalette(l, QPalette::WindowText, s.textColor);
-        w = l;
         break;
     }
     case ControlClass::Slider: {
-        auto* sl = new QSlider(Qt::Horizontal, parent);
+        auto* sl = As<QSlider>(w, s);
         // The range first, so that the value is kept as given.
         sl->setRange(s.minimum, s.maximum);
         sl->setValue(s.value);
@@ -258,18 +312,19 @@ QWidget* Window::NewControl(const ControlSpec& s) {
         sl->setTickPosition(s.tickMarkStyle == 2 ? QSlider::TicksAbove : QSlider::NoTicks);
         if (s.tickMarkStyle == 2)
             sl->setTickInterval(1);
-        w = sl;
         break;
     }
     }
 
-    w->setObjectName(QString::fromUtf8(s.name));
+    // Positions are window coordinates; the parent control knows its own.
+    QWidget* parent = w->parentWidget();
+    const int originLeft = parent == content_ ? 0 : parent->property("windowLeft").toInt();
+    const int originTop = parent == content_ ? 0 : parent->property("windowTop").toInt();
     w->setGeometry(s.left - originLeft, s.top - originTop, s.width, s.height);
     w->setProperty("windowLeft", s.left);
     w->setProperty("windowTop", s.top);
     w->setProperty("tabIndex", s.tabIndex);
     w->show();
-    return w;
 }
 
 // Tab indices count within the parent: the focus goes through a parent's controls in their

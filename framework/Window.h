@@ -104,6 +104,9 @@ public:
 
     void Constructor();
 
+    // Shows the window and brings it to the front.
+    void Show();
+
     // Makes a window of class W and builds it. The window is top-level and deletes itself
     // when it is closed; the record of open windows is the only reference to it.
     template <class W> static W* New() {
@@ -119,8 +122,14 @@ public:
     // The content area: the parent of every control of the window.
     QWidget* Content() const { return content_; }
 
-    // Creates a control from its layout values and adds it under its name; returns it.
+    // Creates a control from its layout values and adds it under its name; returns it. The
+    // same as CreateControl followed by ApplyControlValues.
     QWidget* NewControl(const ControlSpec& spec);
+    // Creates a control of the spec's class inside its parent and adds it under its name,
+    // with none of its other values yet.
+    QWidget* CreateControl(const ControlSpec& spec);
+    // Gives a control made by CreateControl the rest of its layout values and shows it.
+    void ApplyControlValues(QWidget* control, const ControlSpec& spec);
     QWidget* ControlByName(const std::string& name) const;
     template <class T> T* Control(const char* name) const {
         return dynamic_cast<T*>(ControlByName(name));

@@ -1,0 +1,349 @@
+// The about window: one at a time, built the same way each time, its two links, the cursor
+// over them, and the picture, loaded once and tried again while it cannot be loaded.
+#include "AppTestSupport.h"
+
+#include "app/Window2.h"
+#include "framework/Controls.h"
+#include "framework/Printing.h"
+#include "framework/Services.h"
+
+#include <QEnterEvent>
+#include <QFile>
+#include <QFontMetrics>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace varnel::test {
+namespace {
+
+// Records the addresses handed to the system and the pictures asked for; the pictures come
+// from the program's resources unless a test loads them otherwise.
+class FakeServices final : public fw::SystemServices {
+public:
+    std::vector<std::string> urls;
+    std::vector<std::string> picturesAskedFor;
+    std::function<QImage(const std::string&)> loadPicture = [](const std::string& name) {
+        return fw::QtSystemServices().OpenPictureFromApp(name);
+    };
+
+    bool PageSetupDialog(fw::PrinterSetup&) override {
+        ADD_FAILURE() << "the about window ran the page setup";
+        return false;
+    }
+    std::unique_ptr<fw::PrintedPage> PrintDialog(const fw::PrinterSetup*) override {
+        ADD_FAILURE() << "the about window printed";
+        return nullptr;
+    }
+    void ShowURL(const std::string& url) override { urls.push_back(url); }
+    QImage OpenPictureFromApp(const std::string& name) override {
+        picturesAskedFor.push_back(name);
+        return loadPicture(name);
+    }
+};
+
+const std::string webPage = "https://vd.example.org";
+const std::string mailMessage = "mailto:author@example.org";
+
+class AboutWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        previous_ = fw::SetSystemServices(&fake);
+        ForgetAboutPicture();
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        ForgetAboutPicture();
+        fw::SetSystemServices(previous_);
+    }
+
+    // Chooses "About ..." as the menu bar does, by the item's name.
+    Window2* ChooseAbout() {
+        EXPECT_TRUE(window->RunMenuHandler("aboutItem"));
+        return dynamic_cast<Window2*>(fw::Window::ImplicitWindow(Window2::className));
+    }
+
+    static void Close(Window2* about) {
+        about->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static int AboutWindowCount() {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            n += dynamic_cast<Window2*>(w) != nullptr && w->isVisible();
+        return n;
+    }
+
+    static void Enter(QWidget* control) {
+        QEnterEvent e(QPointF(2, 2), control->mapTo(control->window(), QPointF(2, 2)),
+                      control->mapToGlobal(QPointF(2, 2)));
+        QCoreApplication::sendEvent(control, &e);
+    }
+    static void Leave(QWidget* control) {
+        QEvent e(QEvent::Leave);
+        QCoreApplication::sendEvent(control, &e);
+    }
+
+    FakeServices fake;
+
+private:
+    fw::SystemServices* previous_ = nullptr;
+};
+
+// What makes two about windows alike: place, class and values of every control.
+struct ControlLook {
+    QString name;
+    QRect inWindow;
+    QString parent;
+    QString text;
+    bool underline = false;
+    QColor textColor;
+    bool operator==(const ControlLook&) const = default;
+};
+
+std::vector<ControlLook> LookOf(const Window2& about) {
+    std::vector<ControlLook> looks;
+    for (QWidget* c : {static_cast<QWidget*>(about.Rectangle1()),
+                       static_cast<QWidget*>(about.StaticText1()),
+                       static_cast<QWidget*>(about.StaticText2()),
+                       static_cast<QWidget*>(about.Canvas1())}) {
+        if (!c) {
+            ADD_FAILURE() << "a control is missing";
+            continue;
+        }
+        ControlLook look;
+        look.name = c->objectName();
+        look.inWindow = QRect(c->mapTo(about.Content(), QPoint(0, 0)), c->size());
+        if (c->parentWidget() != about.Content())
+            look.parent = c->parentWidget()->objectName();
+        if (auto* label = dynamic_cast<QLabel*>(c)) {
+            look.text = label->text();
+            look.underline = label->font().underline();
+            look.textColor = label->palette().color(QPalette::WindowText);
+        }
+        looks.push_back(look);
+    }
+    return looks;
+}
+
+TEST_F(AboutWindowTest, ChosenTwiceShowsTheOneWindowAgain) {
+    EXPECT_FALSE(window->_aboutItem_Action());
+    Window2* about = dynamic_cast<Window2*>(fw::Window::ImplicitWindow(Window2::className));
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+
+    EXPECT_FALSE(window->_aboutItem_Action());
+    EXPECT_EQ(ChooseAbout(), about);
+    EXPECT_EQ(AboutWindowCount(), 1);
+    EXPECT_EQ(about->Content()->findChildren<QWidget*>().size(), 4u) << "one set of controls";
+}
+
+// Window coordinates, also for the labels inside the rectangle.
+struct PlaceCase {
+    const char* name;
+    QRect inWindow;
+    const char* parent;
+};
+
+const PlaceCase placeCases[] = {
+    {"Rectangle1", {43, 36, 203, 251}, ""},
+    {"StaticText1", {55, 43, 152, 83}, "Rectangle1"},
+    {"StaticText2", {55, 228, 87, 27}, "Rectangle1"},
+    {"Canvas1", {304, 36, 194, 251}, ""},
+};
+
+TEST_F(AboutWindowTest, IsAFixedWindowWithItsFourControls) {
+    Window2* about = ChooseAbout();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "about Varnel");
+    EXPECT_EQ(about->Content()->size(), QSize(545, 328));
+    EXPECT_EQ(about->Content()->minimumSize(), about->Content()->maximumSize()) << "resizable";
+    const Qt::WindowFlags flags = about->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                          Qt::WindowFullscreenButtonHint));
+
+    const std::vector<ControlLook> looks = LookOf(*about);
+    ASSERT_EQ(looks.size(), std::size(placeCases));
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+        SCOPED_TRACE(placeCases[i].name);
+        EXPECT_EQ(looks[i].name, placeCases[i].name);
+        EXPECT_EQ(looks[i].inWindow, placeCases[i].inWindow);
+        EXPECT_EQ(looks[i].parent, placeCases[i].parent);
+    }
+
+    // The link: the web page's host, underlined, dark blue, and it fits its label.
+    fw::Label* link = about->StaticText2();
+    EXPECT_EQ("https://" + link->text().toStdString(), webPage);
+    EXPECT_TRUE(link->font().underline());
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 64, 128));
+    EXPECT_LE(QFontMetrics(link->font()).horizontalAdvance(link->text()), link->width());
+
+    // The picture stands beside the text, as it was loaded.
+    EXPECT_EQ(about->Canvas1()->Backdrop().size(), QSize(194, 251));
+    EXPECT_EQ(fake.picturesAskedFor, std::vector<std::string>{"Zuva2020.jpg"});
+}
+
+TEST_F(AboutWindowTest, TextHasFourLinesSeparatedByCarriageReturns) {
+    const QString text = QString::fromStdString(AboutText());
+    const QStringList lines = text.split('\r');
+    ASSERT_EQ(lines.size(), 4) << text.toStdString();
+    EXPECT_FALSE(text.contains('\n'));
+    const QRegularExpression first("^(32|64) bit version 1\\.5    for \\S+$");
+    EXPECT_TRUE(first.match(lines[0]).hasMatch()) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QString::number(sizeof(void*) * 8) + " bit"));
+    EXPECT_TRUE(lines[1].startsWith("Qt " QT_VERSION_STR " build ")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].isEmpty());
+    EXPECT_FALSE(lines[3].isEmpty());
+
+    // On screen the carriage returns break the lines, and each line fits the label's width.
+    Window2* about = ChooseAbout();
+    ASSERT_NE(about, nullptr);
+    fw::Label* label = about->StaticText1();
+    const QFontMetrics metrics(label->font());
+    EXPECT_GE(label->heightForWidth(label->width()), 4 * metrics.lineSpacing());
+    EXPECT_LT(label->heightForWidth(label->width()), 5 * metrics.lineSpacing());
+}
+
+TEST_F(AboutWindowTest, ClosedWindowIsBuiltAnewWithoutLoadingThePictureAgain) {
+    Window2* first = ChooseAbout();
+    ASSERT_NE(first, nullptr);
+    const std::vector<ControlLook> look = LookOf(*first);
+    const qint64 picture = first->Canvas1()->Backdrop().cacheKey();
+    const QString title = first->windowTitle();
+    const QSize size = first->Content()->size();
+
+    QPointer<Window2> closed(first);
+    Close(first);
+    ASSERT_TRUE(closed.isNull());
+    EXPECT_EQ(fw::Window::ImplicitWindow(Window2::className), nullptr);
+
+    Window2* second = ChooseAbout();
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(second->windowTitle(), title);
+    EXPECT_EQ(second->Content()->size(), size);
+    EXPECT_EQ(LookOf(*second), look);
+    EXPECT_EQ(second->Canvas1()->Backdrop().cacheKey(), picture) << "the same picture";
+    EXPECT_EQ(fake.picturesAskedFor.size(), 1u);
+
+    // Its handlers are attached too.
+    QTest::mouseClick(second->StaticText2(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(second->Canvas1(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(fake.urls, (std::vector<std::string>{webPage, mailMessage}));
+}
+
+struct LinkCase {
+    const char* name;
+    const char* control;
+    std::string url;
+    bool releasedElsewhere;
+};
+
+const LinkCase linkCases[] = {
+    {"link label, released on it", "StaticText2", webPage, false},
+    {"link label, released elsewhere", "StaticText2", webPage, true},
+    {"picture, released on it", "Canvas1", mailMessage, false},
+    {"picture, released elsewhere", "Canvas1", mailMessage, true},
+};
+
+TEST_F(AboutWindowTest, LinksOpenTheirAddressWhenThePressEnds) {
+    for (const LinkCase& c : linkCases) {
+        SCOPED_TRACE(c.name);
+        fake.urls.clear();
+        Window2* about = ChooseAbout();
+        ASSERT_NE(about, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+        QWidget* control = about->ControlByName(c.control);
+        ASSERT_NE(control, nullptr);
+        EXPECT_FALSE(control->testAttribute(Qt::WA_SetCursor)) << "a cursor before entering";
+
+        Enter(control);
+        EXPECT_EQ(fw::MouseCursor(control), fw::Cursor::FingerPointer);
+        EXPECT_EQ(control->cursor().shape(), Qt::PointingHandCursor);
+
+        const QPoint on(10, 10), elsewhere(-30, -20);
+        QTest::mousePress(control, Qt::LeftButton, {}, on);
+        EXPECT_TRUE(fake.urls.empty()) << "opened on the press";
+        const QPoint end = c.releasedElsewhere ? elsewhere : on;
+        if (c.releasedElsewhere) {
+            QTest::mouseMove(control, elsewhere);
+            Leave(control);
+        }
+        QTest::mouseRelease(control, Qt::LeftButton, {}, end);
+        Leave(control);
+
+        EXPECT_EQ(fake.urls, std::vector<std::string>{c.url});
+        EXPECT_EQ(fw::MouseCursor(control), fw::Cursor::StandardPointer);
+        EXPECT_EQ(control->cursor().shape(), Qt::ArrowCursor);
+        EXPECT_FALSE(about->StaticText1()->testAttribute(Qt::WA_SetCursor));
+        EXPECT_FALSE(about->Rectangle1()->testAttribute(Qt::WA_SetCursor));
+        Close(about);
+    }
+}
+
+struct BadPictureCase {
+    const char* name;
+    const char* content; // null: no file at all
+};
+
+const BadPictureCase badPictureCases[] = {
+    {"missing", nullptr},
+    {"not a picture", "this is not a JPEG file"},
+    {"cut short", "\xFF\xD8\xFF\xE0"},
+};
+
+TEST_F(AboutWindowTest, WindowOpensWithoutAPictureAndTheNextOneTriesAgain) {
+    for (const BadPictureCase& c : badPictureCases) {
+        SCOPED_TRACE(c.name);
+        ForgetAboutPicture();
+        fake.urls.clear();
+        fake.picturesAskedFor.clear();
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString path = dir.filePath("Zuva2020.jpg");
+        if (c.content) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.content);
+        }
+        fake.loadPicture = [path](const std::string&) { return QImage(path); };
+
+        Window2* about = ChooseAbout();
+        ASSERT_NE(about, nullptr);
+        EXPECT_TRUE(about->isVisible());
+        EXPECT_TRUE(about->Canvas1()->Backdrop().isNull());
+        QTest::mouseClick(about->StaticText2(), Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_EQ(fake.urls, std::vector<std::string>{webPage});
+        Close(about);
+
+        // Now the file can be read: the next window loads it, and later ones keep it.
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::copy(":/Zuva2020.jpg", path));
+        about = ChooseAbout();
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->Canvas1()->Backdrop().size(), QSize(194, 251));
+        Close(about);
+        about = ChooseAbout();
+        ASSERT_NE(about, nullptr);
+        EXPECT_FALSE(about->Canvas1()->Backdrop().isNull());
+        EXPECT_EQ(fake.picturesAskedFor.size(), 2u);
+        Close(about);
+    }
+}
+
+TEST(AboutPictureResource, IsAmongTheProgramsResources) {
+    fw::QtSystemServices services;
+    EXPECT_EQ(services.OpenPictureFromApp("Zuva2020.jpg").size(), QSize(194, 251));
+    EXPECT_TRUE(services.OpenPictureFromApp("NoSuchPicture.jpg").isNull());
+}
+
+} // namespace
+} // namespace varnel::test

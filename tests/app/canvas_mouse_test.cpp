@@ -1,0 +1,242 @@
+// The mouse on the diagram canvas: grabbing and dragging the origin, marking an event, the
+// cursor over the origin, and what each step repaints.
+#include "AppTestSupport.h"
+
+#include "framework/Controls.h"
+#include "framework/RecordingGraphics.h"
+
+#include <QMouseEvent>
+#include <QTest>
+
+#include <array>
+
+namespace varnel::test {
+namespace {
+
+class CanvasMouseTest : public MainWindowTest {
+protected:
+    void TearDown() override {
+        // A press left held by a failed check would follow the next test around.
+        Release({1, 1});
+        MainWindowTest::TearDown();
+    }
+
+    void Reopen() {
+        CloseAllWindows();
+        SetModuleStartValues();
+        window = Window1Instance();
+    }
+
+    fw::Canvas* Canvas() const { return window->Canvas1(); }
+
+    // QTest takes the point (0, 0) for "the centre"; the cases here never use it.
+    void Press(QPoint p) { QTest::mousePress(Canvas(), Qt::LeftButton, {}, p); }
+    void Drag(QPoint p) { QTest::mouseMove(Canvas(), p); }
+    void Release(QPoint p) { QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, p); }
+    // The pointer moving over the canvas with no button held.
+    void Hover(QPoint p) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(p), Canvas()->mapToGlobal(QPointF(p)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Canvas(), &e);
+    }
+
+    // Moves the origin the way the user does: grab it and drag it there.
+    void MoveOriginTo(QPoint p) {
+        Press({originX, originY});
+        Drag(p);
+        Release(p);
+    }
+
+    int CanvasRefreshes() const { return Canvas()->RefreshCount(); }
+    int WindowRefreshes() const { return window->RefreshCount(); }
+
+    std::array<QString, 8> ReadOuts() const {
+        return {window->EditField10()->text(), window->EditField6()->text(),
+                window->EditField11()->text(), window->EditField7()->text(),
+                window->EditField12()->text(), window->EditField8()->text(),
+                window->EditField13()->text(), window->EditField9()->text()};
+    }
+};
+
+// The origin's square reaches 7 pixels to each side; 8 pixels off is no longer on it.
+struct HitCase {
+    const char* name;
+    int dx, dy;
+    bool onOrigin;
+};
+
+const HitCase hitCases[] = {
+    {"on the origin", 0, 0, true},
+    {"seven right and below", 7, 7, true},
+    {"seven left and above", -7, -7, true},
+    {"seven right and above", 7, -7, true},
+    {"seven left and below", -7, 7, true},
+    {"eight right", 8, 0, false},
+    {"eight left", -8, 0, false},
+    {"eight below", 0, 8, false},
+    {"eight above", 0, -8, false},
+    {"seven right and eight below", 7, 8, false},
+};
+
+TEST_F(CanvasMouseTest, OriginSquareDecidesCursorAndWhatAPressDoes) {
+    struct Origin {
+        const char* name;
+        bool moved;
+        QPoint at;
+    };
+    const Origin origins[] = {{"origin where it starts", false, {300, 400}},
+                              {"origin after it was dragged", true, {150, 120}}};
+    for (const Origin& origin : origins) {
+        for (const HitCase& c : hitCases) {
+            SCOPED_TRACE(std::string(origin.name) + ": " + c.name);
+            Reopen();
+            if (origin.moved)
+                MoveOriginTo(origin.at);
+            ASSERT_EQ(QPoint(originX, originY), origin.at);
+            const QPoint p = origin.at + QPoint(c.dx, c.dy);
+            const QPoint away = origin.at + QPoint(40, 40);
+            const int window0 = WindowRefreshes(), canvas0 = CanvasRefreshes();
+
+            // Entering and leaving the square with no button held.
+            Hover(away);
+            EXPECT_EQ(fw::MouseCursor(Canvas()), fw::Cursor::StandardPointer);
+            Hover(p);
+            EXPECT_EQ(fw::MouseCursor(Canvas()),
+                      c.onOrigin ? fw::Cursor::HandOpen : fw::Cursor::StandardPointer);
+            Hover(away);
+            EXPECT_EQ(fw::MouseCursor(Canvas()), fw::Cursor::StandardPointer);
+            EXPECT_EQ(CanvasRefreshes(), canvas0) << "moving the pointer repaints nothing";
+
+            Press(p);
+            EXPECT_EQ(draggingOrigin, c.onOrigin);
+            EXPECT_EQ(eventMarked, !c.onOrigin);
+            if (!c.onOrigin) {
+                EXPECT_EQ(eventX, p.x());
+                EXPECT_EQ(eventY, p.y());
+            }
+            EXPECT_EQ(CanvasRefreshes(), canvas0 + (c.onOrigin ? 0 : 1));
+
+            // The release reaches the canvas because every press asks for it.
+            Release(p);
+            EXPECT_FALSE(draggingOrigin);
+            EXPECT_FALSE(eventMarked);
+            EXPECT_EQ(CanvasRefreshes(), canvas0 + (c.onOrigin ? 0 : 2))
+                << "grabbing and letting go of the origin repaints nothing";
+            EXPECT_EQ(QPoint(originX, originY), origin.at);
+            EXPECT_EQ(WindowRefreshes(), window0);
+        }
+    }
+}
+
+// The origin may be dragged to any point more than 20 pixels inside the canvas (636 x 553).
+struct BandCase {
+    const char* name;
+    QPoint to;
+    bool accepted;
+};
+
+const BandCase bandCases[] = {
+    {"on the left margin", {20, 300}, false},
+    {"just inside the left margin", {21, 300}, true},
+    {"just inside the right margin", {615, 300}, true},
+    {"on the right margin", {616, 300}, false},
+    {"on the top margin", {300, 20}, false},
+    {"just inside the top margin", {300, 21}, true},
+    {"just inside the bottom margin", {300, 532}, true},
+    {"on the bottom margin", {300, 533}, false},
+    {"innermost top-left corner", {21, 21}, true},
+    {"innermost bottom-right corner", {615, 532}, true},
+    {"left of the canvas", {-40, 300}, false},
+    {"below the canvas", {300, 700}, false},
+};
+
+TEST_F(CanvasMouseTest, DraggedOriginStaysInsideTheBand) {
+    for (const BandCase& c : bandCases) {
+        SCOPED_TRACE(c.name);
+        Reopen();
+        const int window0 = WindowRefreshes();
+        Press({300, 400});
+        const int canvas0 = CanvasRefreshes();
+
+        Drag(c.to);
+        const QPoint expected = c.accepted ? c.to : QPoint(300, 400);
+        EXPECT_EQ(QPoint(originX, originY), expected);
+        EXPECT_EQ(CanvasRefreshes(), canvas0 + (c.accepted ? 1 : 0));
+        EXPECT_FALSE(eventMarked) << "dragging the origin marks no event";
+
+        Release(c.to);
+        EXPECT_FALSE(draggingOrigin);
+        EXPECT_EQ(CanvasRefreshes(), canvas0 + (c.accepted ? 1 : 0))
+            << "the end of a drag redraws nothing";
+
+        // With the button up the pointer no longer carries the origin.
+        Hover({200, 200});
+        EXPECT_EQ(QPoint(originX, originY), expected);
+        EXPECT_EQ(WindowRefreshes(), window0);
+    }
+}
+
+TEST_F(CanvasMouseTest, OriginWaitsAtTheBandsEdgeAndFollowsThePointerBack) {
+    struct Step {
+        const char* name;
+        QPoint pointer;
+        QPoint origin;
+        int refreshes;
+    };
+    const Step steps[] = {
+        {"into the band", {400, 300}, {400, 300}, 1},
+        {"out over the left margin", {10, 300}, {400, 300}, 0},
+        {"out below the canvas", {300, 560}, {400, 300}, 0},
+        {"far outside the canvas", {-100, 900}, {400, 300}, 0},
+        {"back into the band", {200, 150}, {200, 150}, 1},
+        {"onto the right margin", {616, 150}, {200, 150}, 0},
+        {"one pixel inside it", {615, 150}, {615, 150}, 1},
+        {"to the same point again", {615, 150}, {615, 150}, 1},
+    };
+    Press({300, 400});
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        const int canvas0 = CanvasRefreshes();
+        Drag(s.pointer);
+        EXPECT_EQ(QPoint(originX, originY), s.origin);
+        EXPECT_EQ(CanvasRefreshes(), canvas0 + s.refreshes);
+        EXPECT_TRUE(draggingOrigin);
+    }
+    Release({-100, 900});
+    EXPECT_FALSE(draggingOrigin);
+    EXPECT_EQ(QPoint(originX, originY), QPoint(615, 150));
+    EXPECT_EQ(window->RefreshCount(), 0);
+}
+
+TEST_F(CanvasMouseTest, DragAfterAPressAwayFromTheOriginMovesNothing) {
+    const QPoint event{100, 100};
+    Press(event);
+    ASSERT_TRUE(eventMarked);
+    fw::RecordingGraphics atPress;
+    window->Canvas1_Paint(Canvas(), atPress);
+    const auto readOuts = ReadOuts();
+    const int canvas0 = CanvasRefreshes();
+
+    // Over the origin itself, elsewhere on the canvas and off it.
+    for (QPoint p : {QPoint(300, 400), QPoint(200, 200), QPoint(700, 700), QPoint(-5, 30)}) {
+        SCOPED_TRACE(testing::Message() << "pointer at " << p.x() << ", " << p.y());
+        Drag(p);
+        EXPECT_EQ(QPoint(eventX, eventY), event);
+        EXPECT_EQ(QPoint(originX, originY), QPoint(300, 400));
+        EXPECT_FALSE(draggingOrigin);
+        EXPECT_EQ(CanvasRefreshes(), canvas0);
+        fw::RecordingGraphics now;
+        window->Canvas1_Paint(Canvas(), now);
+        EXPECT_EQ(ReadOuts(), readOuts) << "the read-outs stay those of the press point";
+        EXPECT_EQ(now.Calls(), atPress.Calls());
+    }
+
+    Release({-5, 30});
+    EXPECT_FALSE(eventMarked);
+    EXPECT_EQ(CanvasRefreshes(), canvas0 + 1);
+    EXPECT_EQ(ReadOuts(), readOuts);
+    EXPECT_EQ(window->RefreshCount(), 0);
+}
+
+} // namespace
+} // namespace varnel::test
