@@ -92,33 +92,24 @@ void AddEventHandler(QWidget* control, Event event, Handler handler) {
         }
         break;
     case Event::MouseDrag:
-        if (mouse) {
-            mouse->onMouseDrag = Take<MouseHandler>(handler, control, event);
-            return;
-        }
-        break;
     case Event::MouseUp:
-        if (mouse) {
-            mouse->onMouseUp = Take<MouseHandler>(handler, control, event);
-            return;
-        }
-        break;
     case Event::MouseMove:
         if (mouse) {
-            mouse->onMouseMove = Take<MouseHandler>(handler, control, event);
-            control->setMouseTracking(true);
+            MouseHandler& slot = event == Event::MouseDrag ? mouse->onMouseDrag
+                                 : event == Event::MouseUp ? mouse->onMouseUp
+                                                           : mouse->onMouseMove;
+            slot = Take<MouseHandler>(handler, control, event);
+            if (event == Event::MouseMove)
+                control->setMouseTracking(true);
             return;
         }
         break;
     case Event::MouseEnter:
-        if (mouse) {
-            mouse->onMouseEnter = Take<PlainHandler>(handler, control, event);
-            return;
-        }
-        break;
     case Event::MouseExit:
         if (mouse) {
-            mouse->onMouseExit = Take<PlainHandler>(handler, control, event);
+            PlainHandler& slot =
+                event == Event::MouseEnter ? mouse->onMouseEnter : mouse->onMouseExit;
+            slot = Take<PlainHandler>(handler, control, event);
             return;
         }
         break;

@@ -373,9 +373,7 @@ bool Window::RunMenuHandler(const std::string& itemName) {
 
 void Window::Refresh() {
     ++refreshCount_;
-    update();
-    for (QWidget* child : content_->findChildren<QWidget*>())
-        child->update();
+    update(); // the repaint of a region takes in every control inside it
 }
 
 void Window::closeEvent(QCloseEvent* e) {
