@@ -125,8 +125,8 @@ public:
     // Creates a control from its layout values and adds it under its name; returns it. The
     // same as CreateControl followed by ApplyControlValues.
     QWidget* NewControl(const ControlSpec& spec);
-    // Creates a control of the spec's class inside its parent and adds it under its name,
-    // with none of its other values yet.
+    // Creates a control of the class its layout values name, inside its parent, and adds it
+    // under its name, with none of its other values yet.
     QWidget* CreateControl(const ControlSpec& spec);
     // Gives a control made by CreateControl the rest of its layout values and shows it.
     void ApplyControlValues(QWidget* control, const ControlSpec& spec);
