@@ -9,7 +9,7 @@ namespace varnel {
 namespace {
 
 using fw::ControlClass;
-using fw::ControlSpec;
+using fw::ControlLayout;
 using fw::Event;
 using fw::FieldStyle;
 
@@ -45,7 +45,7 @@ constexpr ControlClass Rect = ControlClass::Rectangle, Canvas = ControlClass::Ca
                        Button = ControlClass::PushButton;
 
 // A slider: value, range, page step, tick marks (0 none, 2 above).
-constexpr ControlSpec S(const char* name, const char* parent, int left, int top, int width,
+constexpr ControlLayout S(const char* name, const char* parent, int left, int top, int width,
                         int tab, int value, int minimum, int maximum, int pageStep, int ticks) {
     return {.name = name, .cls = Slider, .parent = parent, .left = left, .top = top,
             .width = width, .height = 16, .tabIndex = tab, .value = value,
@@ -53,14 +53,14 @@ constexpr ControlSpec S(const char* name, const char* parent, int left, int top,
             .tickMarkStyle = ticks};
 }
 // Any other control: class, place, size, tab index, text.
-constexpr ControlSpec C(const char* name, ControlClass cls, const char* parent, int left,
+constexpr ControlLayout C(const char* name, ControlClass cls, const char* parent, int left,
                         int top, int width, int height, int tab, const char* text = "",
                         int value = 0) {
     return {.name = name, .cls = cls, .parent = parent, .left = left, .top = top,
             .width = width, .height = height, .tabIndex = tab, .text = text, .value = value};
 }
 // A light-grey read-out field without border.
-constexpr ControlSpec R(const char* name, const char* parent, int left, int top, int height,
+constexpr ControlLayout R(const char* name, const char* parent, int left, int top, int height,
                         int tab, const char* text = "", bool readOnly = false,
                         int alignment = 0, int width = 68) {
     return {.name = name, .cls = Field, .parent = parent, .left = left, .top = top,
@@ -70,7 +70,7 @@ constexpr ControlSpec R(const char* name, const char* parent, int left, int top,
 }
 
 // The 52 controls in creation order; positions are window coordinates.
-constexpr std::array<ControlSpec, 52> controls{{
+constexpr std::array<ControlLayout, 52> controls{{
     C("Rectangle1", Rect, "", 20, 20, 663, 583, 0),
     C("Canvas1", Canvas, "Rectangle1", 33, 35, 636, 553, 0),
     C("GroupBox1", Group, "", 703, 19, 171, 48, 1, "we think with"),
@@ -179,10 +179,6 @@ void Window1::CreateControlRange(std::size_t first, std::size_t last) {
 
 void Window1::Event_Open() { InitDiagram(); }
 
-Window1* Window1Instance() {
-    if (auto* open = dynamic_cast<Window1*>(fw::Window::ImplicitWindow(Window1::className)))
-        return open;
-    return fw::Window::New<Window1>();
-}
+Window1* Window1Instance() { return fw::Window::Instance<Window1>(); }
 
 } // namespace varnel

@@ -11,7 +11,7 @@ namespace varnel {
 namespace {
 
 using fw::ControlClass;
-using fw::ControlSpec;
+using fw::ControlLayout;
 using fw::Event;
 
 constexpr fw::WindowLayout windowLayout{
@@ -65,8 +65,8 @@ std::string BuildDate() {
 
 // The four controls in creation order; positions are window coordinates, also for the two
 // labels inside the rectangle.
-const std::array<ControlSpec, 4>& Controls() {
-    static const std::array<ControlSpec, 4> controls{{
+const std::array<ControlLayout, 4>& Controls() {
+    static const std::array<ControlLayout, 4> controls{{
         {.name = "Rectangle1",
          .cls = ControlClass::Rectangle,
          .left = 43,
@@ -203,11 +203,7 @@ void Window2::Canvas1_MouseUp(QWidget*, int, int) {
     fw::ShowURL(std::string("mailto:") + mailAddress);
 }
 
-Window2* Window2Instance() {
-    if (auto* open = dynamic_cast<Window2*>(fw::Window::ImplicitWindow(Window2::className)))
-        return open;
-    return fw::Window::New<Window2>();
-}
+Window2* Window2Instance() { return fw::Window::Instance<Window2>(); }
 
 QImage AboutPicture() {
     QImage& slot = PictureSlot();

@@ -25,6 +25,12 @@ QString PositionText(double v) {
     return QString::fromStdString(fw::Format((v * spaceFactor) / 72.0, "-##.00") + spaceUnit);
 }
 
+// A read-out wider than its field shows its start, the sign included.
+void ShowReadOut(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 // The 15 x 15 pixel square about the origin.
 bool OnOrigin(int x, int y) {
     return std::fabs(static_cast<double>(x - originX)) < 8.0 &&
@@ -61,14 +67,14 @@ void Window1::Canvas1_Paint(QWidget*, fw::Graphics& g) {
     }
 
     // Each copy in the other group takes the text read back from the field written before.
-    EditField10()->setText(TimeText(tB));
-    EditField6()->setText(EditField10()->text());
-    EditField11()->setText(PositionText(xB));
-    EditField7()->setText(EditField11()->text());
-    EditField12()->setText(TimeText(tR));
-    EditField8()->setText(EditField12()->text());
-    EditField13()->setText(PositionText(xR));
-    EditField9()->setText(EditField13()->text());
+    ShowReadOut(EditField10(), TimeText(tB));
+    ShowReadOut(EditField6(), EditField10()->text());
+    ShowReadOut(EditField11(), PositionText(xB));
+    ShowReadOut(EditField7(), EditField11()->text());
+    ShowReadOut(EditField12(), TimeText(tR));
+    ShowReadOut(EditField8(), EditField12()->text());
+    ShowReadOut(EditField13(), PositionText(xR));
+    ShowReadOut(EditField9(), EditField13()->text());
 
     // From the event to the four axes, each frame's pair in its colour, the viewpoint first.
     g.PenWidth(1.0);

@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "Window.h"
+
 #include <QApplication>
 
 namespace fw {
@@ -51,6 +53,7 @@ int RuntimeRun() {
 
 int RuntimeExit() {
     Runtime& rt = TheRuntime();
+    Window::CloseAll(); // before the toolkit goes, so that each window is deleted
     rt.app.reset();
     rt.ownQApplication.reset();
     return rt.status;

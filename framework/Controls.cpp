@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 #include "PainterGraphics.h"
+#include "QtColor.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -132,6 +133,13 @@ void MouseEvents::Press(QWidget* self, QMouseEvent* e) {
 
 void MouseEvents::Move(QWidget* self, QMouseEvent* e) {
     const int x = PixelOf(e->position().x()), y = PixelOf(e->position().y());
+    if (tracking_ && e->buttons() == Qt::NoButton) {
+        // The release went elsewhere (a dialog opened during the press): the press has ended.
+        tracking_ = false;
+        if (onMouseUp)
+            onMouseUp(self, x, y);
+        return;
+    }
     if (tracking_) {
         if (onMouseDrag)
             onMouseDrag(self, x, y);
@@ -186,13 +194,11 @@ Rectangle::Rectangle(QWidget* parent) : QFrame(parent) {}
 
 void Rectangle::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QColor fill(fillColor.red, fillColor.green, fillColor.blue);
-    painter.fillRect(rect(), fill);
+    painter.fillRect(rect(), ToQColor(fillColor));
     const int b = std::max(0, static_cast<int>(std::lround(borderThickness)));
     if (b == 0)
         return;
-    const QColor tl(topLeftColor.red, topLeftColor.green, topLeftColor.blue);
-    const QColor br(bottomRightColor.red, bottomRightColor.green, bottomRightColor.blue);
+    const QColor tl = ToQColor(topLeftColor), br = ToQColor(bottomRightColor);
     painter.fillRect(0, 0, width(), b, tl);
     painter.fillRect(0, 0, b, height(), tl);
     painter.fillRect(0, height() - b, width(), b, br);

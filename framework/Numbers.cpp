@@ -2,6 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <clocale>
+#include <cstdlib>
+#include <locale.h>
 #include <cmath>
 #include <limits>
 #include <system_error>
@@ -145,48 +148,12 @@ double Val(std::string_view text) {
         }
     }
 
-    const std::string_view number = text.substr(start, end - start);
-    double value = 0.0;
-    auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                     std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // Either too large for a double or too small to be told from zero: decide by the
-        // number's decimal magnitude (digits before the first significant one, exponent).
-        long long exponent = 0;
-        long long leading = 0; // position of the first non-zero digit relative to the point
-        bool seenPoint = false, seenNonZero = false;
-        std::size_t k = 0;
-        for (; k < number.size() && number[k] != 'e' && number[k] != 'E'; ++k) {
-            char ch = number[k];
-            if (ch == '.') {
-                seenPoint = true;
-                continue;
-            }
-            if (!seenNonZero && ch != '0') {
-                seenNonZero = true;
-            }
-            if (seenNonZero && !seenPoint)
-                ++leading;
-            if (!seenNonZero && seenPoint)
-                --leading;
-        }
-        if (k < number.size()) {
-            std::string_view exp = number.substr(k + 1);
-            bool expNegative = !exp.empty() && exp[0] == '-';
-            if (!exp.empty() && (exp[0] == '-' || exp[0] == '+'))
-                exp.remove_prefix(1);
-            for (char ch : exp) {
-                exponent = exponent * 10 + (ch - '0');
-                if (exponent > 1000000)
-                    break;
-            }
-            if (expNegative)
-                exponent = -exponent;
-        }
-        value = (leading + exponent > 0) ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (ec != std::errc()) {
-        value = 0.0;
-    }
+    // Only digits, a point and an exponent are left, so no hexadecimal or "inf" can slip
+    // through; the "C" locale keeps the point a point. Too large gives +-HUGE_VAL, that is
+    // infinity, too small 0 or a denormal.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    const std::string number(text.substr(start, end - start));
+    const double value = strtod_l(number.c_str(), nullptr, cLocale);
     return negative ? -value : value;
 }
 

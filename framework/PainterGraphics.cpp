@@ -1,5 +1,7 @@
 #include "PainterGraphics.h"
 
+#include "QtColor.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLineF>
@@ -12,8 +14,6 @@
 namespace fw {
 
 namespace {
-
-QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
 
 // Liang-Barsky: clips the segment to the square [-r, r]^2; false when nothing is left.
 bool ClipToSquare(double& x1, double& y1, double& x2, double& y2, double r) {

@@ -18,8 +18,8 @@ public:
 
     void DrawLine(double x1, double y1, double x2, double y2) override;
     void DrawOval(double x, double y, double width, double height) override;
-    void DrawString(const std::string& text, double x, double y, double wrapWidth = 0.0,
-                    bool condense = false) override;
+    void DrawString(const std::string& text, double x, double y, double wrapWidth,
+                    bool condense) override;
     void FillRect(double x, double y, double width, double height) override;
 
     // Beyond this many pixels from the origin nothing is drawn.

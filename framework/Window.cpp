@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Menu.h"
+#include "QtColor.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -30,8 +31,6 @@ std::vector<Window*>& OpenWindows() {
     static std::vector<Window*> windows;
     return windows;
 }
-
-QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
 
 // The Edit items act on the focused text field, as they do in every text field.
 bool RunEditCommand(const std::string& itemName) {
@@ -62,10 +61,10 @@ void SetPalette(QWidget* w, QPalette::ColorRole role, Color c) {
 }
 
 // The control as the class its layout values are for.
-template <class T> T* As(QWidget* control, const ControlSpec& spec) {
+template <class T> T* As(QWidget* control, const ControlLayout& values) {
     auto* typed = dynamic_cast<T*>(control);
     if (!typed)
-        throw std::logic_error(std::string("control ") + spec.name +
+        throw std::logic_error(std::string("control ") + values.name +
                                ": layout values of another class");
     return typed;
 }
@@ -92,6 +91,13 @@ Window* Window::ImplicitWindow(const std::string& className) {
         if ((*it)->className_ == className)
             return *it;
     return nullptr;
+}
+
+void Window::CloseAll() {
+    const std::vector<Window*> windows = OpenWindows();
+    for (Window* w : windows)
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void Window::Constructor() {
@@ -189,13 +195,13 @@ void Window::ShowMenuBar(const MenuBar& bar) {
     }
 }
 
-QWidget* Window::NewControl(const ControlSpec& s) {
+QWidget* Window::NewControl(const ControlLayout& s) {
     QWidget* w = CreateControl(s);
     ApplyControlValues(w, s);
     return w;
 }
 
-QWidget* Window::CreateControl(const ControlSpec& s) {
+QWidget* Window::CreateControl(const ControlLayout& s) {
     QWidget* parent = content_;
     if (*s.parent) {
         parent = ControlByName(s.parent);
@@ -237,7 +243,7 @@ QWidget* Window::CreateControl(const ControlSpec& s) {
     return w;
 }
 
-void Window::ApplyControlValues(QWidget* w, const ControlSpec& s) {
+void Window::ApplyControlValues(QWidget* w, const ControlLayout& s) {
     const QString text = QString::fromUtf8(s.text);
     const Qt::Alignment align =
         (s.textAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;

@@ -59,7 +59,7 @@ enum class FieldStyle {
 // also for controls inside a group box; parent is the name of the containing control, empty
 // for the window itself. Text is the caption of buttons, boxes and check boxes and the text of
 // labels and fields.
-struct ControlSpec {
+struct ControlLayout {
     const char* name = "";
     ControlClass cls = ControlClass::Label;
     const char* parent = "";
@@ -117,6 +117,15 @@ public:
 
     // The open window registered under the class name, or null.
     static Window* ImplicitWindow(const std::string& className);
+    // The open window of class W (registered under W::className); when none is open, a new
+    // one is built and opened.
+    template <class W> static W* Instance() {
+        if (auto* open = dynamic_cast<W*>(ImplicitWindow(W::className)))
+            return open;
+        return New<W>();
+    }
+    // Closes every open window and lets the toolkit delete it.
+    static void CloseAll();
     const std::string& ClassName() const { return className_; }
 
     // The content area: the parent of every control of the window.
@@ -124,12 +133,12 @@ public:
 
     // Creates a control from its layout values and adds it under its name; returns it. The
     // same as CreateControl followed by ApplyControlValues.
-    QWidget* NewControl(const ControlSpec& spec);
+    QWidget* NewControl(const ControlLayout& values);
     // Creates a control of the class its layout values name, inside its parent, and adds it
     // under its name, with none of its other values yet.
-    QWidget* CreateControl(const ControlSpec& spec);
+    QWidget* CreateControl(const ControlLayout& values);
     // Gives a control made by CreateControl the rest of its layout values and shows it.
-    void ApplyControlValues(QWidget* control, const ControlSpec& spec);
+    void ApplyControlValues(QWidget* control, const ControlLayout& values);
     QWidget* ControlByName(const std::string& name) const;
     template <class T> T* Control(const char* name) const {
         return dynamic_cast<T*>(ControlByName(name));

@@ -240,3 +240,37 @@ TEST_F(CanvasMouseTest, DragAfterAPressAwayFromTheOriginMovesNothing) {
 
 } // namespace
 } // namespace varnel::test
+
+namespace varnel::test {
+namespace {
+
+// A release can go elsewhere, for instance when a dialog opens during the press. The next
+// move without a button then ends the press, so that nothing stays grabbed or marked.
+TEST_F(CanvasMouseTest, APressWhoseReleaseWentElsewhereEndsAtTheNextMove) {
+    struct Case {
+        const char* name;
+        QPoint press;
+    };
+    const Case cases[] = {
+        {"an event marked", {372, 256}},
+        {"the origin grabbed", {300, 400}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reopen();
+        Press(c.press);
+        ASSERT_TRUE(eventMarked || draggingOrigin);
+        Hover({200, 200}); // the button is up, but no release reached the canvas
+        EXPECT_FALSE(eventMarked);
+        EXPECT_FALSE(draggingOrigin);
+        EXPECT_EQ(QPoint(originX, originY), QPoint(300, 400)) << "the origin did not follow";
+
+        QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, {200, 200}); // Qt's own bookkeeping
+        Press({372, 256});
+        EXPECT_TRUE(eventMarked) << "the next press is taken";
+        Release({372, 256});
+    }
+}
+
+} // namespace
+} // namespace varnel::test

@@ -137,6 +137,9 @@ TEST_F(CanvasPaintTest, HeldEventShowsItsReadOutsAndProjectionLines) {
         EXPECT_EQ(written, (std::vector<std::string>{"EditField10", "EditField6", "EditField11",
                                                      "EditField7", "EditField12", "EditField8",
                                                      "EditField13", "EditField9"}));
+        // A text wider than its field ("-7500.00 km") must show its start, sign included.
+        for (QLineEdit* f : ReadOutFields())
+            EXPECT_EQ(f->cursorPosition(), 0) << f->objectName().toStdString();
 
         // The paint ends with the four lines from the event, one pixel wide.
         ASSERT_GE(held.size(), 5u);

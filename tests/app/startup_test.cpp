@@ -220,6 +220,8 @@ TEST_F(StartupTest, RunsOneMainWindowUntilQuitAndReleasesInOrder) {
         EXPECT_EQ(spaceFactor, 3);
         EXPECT_EQ(timeFactor, 10);
         EXPECT_EQ(fw::CurrentApplication(), nullptr);
+        EXPECT_EQ(fw::Window::ImplicitWindow(Window1::className), nullptr)
+            << "shut-down closes the windows before the toolkit goes";
         CloseAllWindows();
     }
 }

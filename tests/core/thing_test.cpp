@@ -64,7 +64,7 @@ TEST_F(ThingTest, DrawsRodTraceAndShadowInOrder) {
     };
     // clang-format off
     const Row rows[] = {
-        // The worked examples: start state, length 144, trace and shadow on.
+        // Start state, length 144, trace and shadow on.
         {"own object extending left", 0, 0, 0.6, 72, 144, 0, true, true,
          {{113, 342, 257, 342, 2}, {-487, -458, 713, 1142, 1}, {165, 411, 165, 501, 1},
           {257, 342, 257, 432, 1}, {257, 342, 165, 411, 1}, {165, 501, 257, 432, 2}}},
