@@ -23,13 +23,10 @@ struct Pen {
     double size;
 };
 
-inline Call Line(double x1, double y1, double x2, double y2, const Pen& pen) {
+// A call of the operation with the pen in force; the coordinates are filled in by the caller.
+inline Call WithPen(Op op, const Pen& pen) {
     Call call;
-    call.op = Op::Line;
-    call.a = x1;
-    call.b = y1;
-    call.c = x2;
-    call.d = y2;
+    call.op = op;
     call.color = pen.color;
     call.penWidth = pen.width;
     call.font = pen.font;
@@ -37,16 +34,20 @@ inline Call Line(double x1, double y1, double x2, double y2, const Pen& pen) {
     return call;
 }
 
+inline Call Line(double x1, double y1, double x2, double y2, const Pen& pen) {
+    Call call = WithPen(Op::Line, pen);
+    call.a = x1;
+    call.b = y1;
+    call.c = x2;
+    call.d = y2;
+    return call;
+}
+
 inline Call Text(const std::string& text, double x, double y, const Pen& pen) {
-    Call call;
-    call.op = Op::String;
+    Call call = WithPen(Op::String, pen);
     call.a = x;
     call.b = y;
     call.text = text;
-    call.color = pen.color;
-    call.penWidth = pen.width;
-    call.font = pen.font;
-    call.size = pen.size;
     return call;
 }
 
