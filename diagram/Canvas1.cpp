@@ -8,7 +8,7 @@
 #include "framework/Numbers.h"
 
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
 
 namespace varnel {
 
@@ -31,10 +31,15 @@ void ShowReadOut(QLineEdit* field, const QString& text) {
     field->setCursorPosition(0);
 }
 
+// a - b of two int32 values, as a double. Taken in 64 bits, it is exact and cannot overflow
+// for pointer positions far off the canvas, which arrive saturated at the int32 bounds.
+double Difference(std::int32_t a, std::int32_t b) {
+    return static_cast<double>(std::int64_t{a} - std::int64_t{b});
+}
+
 // The 15 x 15 pixel square about the origin.
 bool OnOrigin(int x, int y) {
-    return std::fabs(static_cast<double>(x - originX)) < 8.0 &&
-           std::fabs(static_cast<double>(y - originY)) < 8.0;
+    return std::fabs(Difference(x, originX)) < 8.0 && std::fabs(Difference(y, originY)) < 8.0;
 }
 
 } // namespace
@@ -48,8 +53,8 @@ void Window1::Canvas1_Paint(QWidget*, fw::Graphics& g) {
 
     const double k = std::sqrt(1.0 - std::pow(beta, 2.0));
     const double q = beta / k;
-    const double dt = originY - eventY;
-    const double dx = eventX - originX;
+    const double dt = Difference(originY, eventY);
+    const double dx = Difference(eventX, originX);
 
     // The viewpoint's frame: t = dt / k, x = dx + dt q; the other: t = dt - dx q, x = dx / k.
     double tB = 0, xB = 0, tR = 0, xR = 0;

@@ -56,17 +56,7 @@ void InitDiagram() {
 void DrawDiagram(fw::Graphics& g) {
     const std::int32_t ox = originX, oy = originY;
 
-    if (viewpoint == 0) {
-        blackSystem->sinPhiTime = -beta;
-        blackSystem->sinPhiSpace = 0.0;
-        redSystem->sinPhiTime = 0.0;
-        redSystem->sinPhiSpace = -beta;
-    } else {
-        blackSystem->sinPhiTime = 0.0;
-        blackSystem->sinPhiSpace = -beta;
-        redSystem->sinPhiTime = -beta;
-        redSystem->sinPhiSpace = 0.0;
-    }
+    SetFrameTilts(*blackSystem, *redSystem);
 
     // The objects mirror the controls at the moment of drawing.
     blackObject->isVisible = Window1Instance()->CheckBox1()->isChecked();

@@ -13,6 +13,20 @@ using fw::Round;
 using fw::Str;
 using fw::ToInt32;
 
+void SetFrameTilts(KoordSys& black, KoordSys& red) {
+    if (viewpoint == 0) {
+        black.sinPhiTime = -beta;
+        black.sinPhiSpace = 0.0;
+        red.sinPhiTime = 0.0;
+        red.sinPhiSpace = -beta;
+    } else {
+        black.sinPhiTime = 0.0;
+        black.sinPhiSpace = -beta;
+        red.sinPhiTime = -beta;
+        red.sinPhiSpace = 0.0;
+    }
+}
+
 void KoordSys::Draw(fw::Graphics& g) const {
     const std::int32_t ox = originX, oy = originY;
     const std::int32_t W = canvasWidth, H = canvasHeight;

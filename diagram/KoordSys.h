@@ -21,4 +21,8 @@ public:
     void Draw(fw::Graphics& g) const;
 };
 
+// Tilts the two frames for the viewpoint and beta: the viewpoint's frame gets a tilted time
+// axis and a level space axis, the other frame an upright time axis and a tilted space axis.
+void SetFrameTilts(KoordSys& black, KoordSys& red);
+
 } // namespace varnel

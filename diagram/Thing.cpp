@@ -26,12 +26,13 @@ void Thing::Draw(fw::Graphics& g) const {
 
     // The viewpoint's now-line at time T is level, at Y.
     const std::int32_t Y = ToInt32(oy - Round(T * k));
-    std::int32_t x1 = 0, y1 = Y, x2 = 0, y2 = Y;
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::int32_t sx1 = 0, sy1 = 0, sx2 = 0, sy2 = 0;
 
     if (index == viewpoint) {
         // The viewpoint's own rod: on its now-line, the reference end on its time axis.
         const double w = Round(T * beta);
+        y1 = y2 = Y;
         if (position == 0) {
             x1 = ToInt32((ox - L) - w);
             x2 = ToInt32(ox - w);
@@ -72,10 +73,12 @@ void Thing::Draw(fw::Graphics& g) const {
         // its upright time axis meets the viewpoint's now-line.
         if (position == 0) {
             x2 = ox;
+            y2 = Y;
             x1 = ToInt32(x2 - Round(L * k));
             y1 = ToInt32(y2 + Round(L * beta));
         } else {
             x1 = ox;
+            y1 = Y;
             x2 = ToInt32(x1 + Round(L * k));
             y2 = ToInt32(y1 - Round(L * beta));
         }

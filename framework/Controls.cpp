@@ -5,9 +5,13 @@
 #include "QtColor.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 
 #include <cmath>
@@ -55,6 +59,15 @@ template <class H> H Take(Handler& handler, QWidget* control, Event event) {
 [[noreturn]] void NoSuchEvent(QWidget* control, Event event) {
     throw std::invalid_argument("control " + control->objectName().toStdString() +
                                 " raises no event " + std::to_string(static_cast<int>(event)));
+}
+
+// The control as the class its layout values are for.
+template <class T> T* As(QWidget* control, const ControlLayout& values) {
+    auto* typed = dynamic_cast<T*>(control);
+    if (!typed)
+        throw std::logic_error(std::string("control ") + values.name +
+                               ": layout values of another class");
+    return typed;
 }
 
 } // namespace
@@ -125,8 +138,11 @@ void AddEventHandler(QWidget* control, Event event, Handler handler) {
 }
 
 void MouseEvents::Press(QWidget* self, QMouseEvent* e) {
-    if (tracking_)
-        return; // a second button during a press belongs to that press
+    if (tracking_ && e->buttons() != e->button())
+        return; // another button pressed while the first is held belongs to that press
+    // With no other button held, a press still open has lost its release (a dialog took the
+    // mouse): it is forgotten without its MouseUp, and this press starts afresh.
+    tracking_ = false;
     const int x = PixelOf(e->position().x()), y = PixelOf(e->position().y());
     tracking_ = onMouseDown && onMouseDown(self, x, y);
 }
@@ -164,6 +180,137 @@ void MouseEvents::Enter(QWidget* self) {
 void MouseEvents::Leave(QWidget* self) {
     if (onMouseExit)
         onMouseExit(self);
+}
+
+void SetPalette(QWidget* w, QPalette::ColorRole role, Color c) {
+    QPalette p = w->palette();
+    p.setColor(role, ToQColor(c));
+    w->setPalette(p);
+}
+
+QWidget* MakeControl(const ControlLayout& s, QWidget* parent) {
+    QWidget* w = nullptr;
+    switch (s.cls) {
+    case ControlClass::Rectangle:
+        w = new Rectangle(parent);
+        break;
+    case ControlClass::Canvas:
+        w = new Canvas(parent);
+        break;
+    case ControlClass::GroupBox:
+        w = new QGroupBox(parent);
+        break;
+    case ControlClass::RadioButton:
+        w = new QRadioButton(parent);
+        break;
+    case ControlClass::CheckBox:
+        w = new QCheckBox(parent);
+        break;
+    case ControlClass::PushButton:
+        w = new QPushButton(parent);
+        break;
+    case ControlClass::TextField:
+        w = new QLineEdit(parent);
+        break;
+    case ControlClass::Label:
+        w = new Label(parent);
+        break;
+    case ControlClass::Slider:
+        w = new QSlider(Qt::Horizontal, parent);
+        break;
+    }
+    w->setObjectName(QString::fromUtf8(s.name));
+    return w;
+}
+
+void SetControlValues(QWidget* w, const ControlLayout& s, const QWidget* content) {
+    const QString text = QString::fromUtf8(s.text);
+    const Qt::Alignment align =
+        (s.textAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+    switch (s.cls) {
+    case ControlClass::Rectangle:
+        As<Rectangle>(w, s);
+        break;
+    case ControlClass::Canvas:
+        As<Canvas>(w, s);
+        break;
+    case ControlClass::GroupBox:
+        As<QGroupBox>(w, s)->setTitle(text);
+        break;
+    case ControlClass::RadioButton:
+    case ControlClass::CheckBox: {
+        auto* b = s.cls == ControlClass::CheckBox
+                      ? static_cast<QAbstractButton*>(As<QCheckBox>(w, s))
+                      : As<QRadioButton>(w, s);
+        b->setText(text);
+        b->setChecked(s.value != 0);
+        break;
+    }
+    case ControlClass::PushButton:
+        As<QPushButton>(w, s)->setText(text);
+        break;
+    case ControlClass::TextField: {
+        auto* f = As<QLineEdit>(w, s);
+        f->setText(text);
+        f->setReadOnly(s.readOnly);
+        f->setAlignment(align);
+        f->setAutoFillBackground(true);
+        if (s.fieldStyle == FieldStyle::ReadOut) {
+            f->setFrame(false);
+            SetPalette(f, QPalette::Base, RGB(216, 216, 216));
+            f->setAttribute(Qt::WA_MacShowFocusRect, false);
+        } else {
+            SetPalette(f, QPalette::Base, RGB(255, 255, 255));
+        }
+        SetPalette(f, QPalette::Text, s.textColor);
+        f->setCursorPosition(0);
+        break;
+    }
+    case ControlClass::Label: {
+        auto* l = As<Label>(w, s);
+        // A label's lines are separated by CR (or CR LF), which the toolkit shows as blanks.
+        QString shown = text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        l->setText(shown);
+        l->setWordWrap(s.multiline);
+        l->setAlignment((s.multiline ? Qt::AlignTop : Qt::AlignVCenter) |
+                        (s.textAlignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft));
+        l->setTextInteractionFlags(Qt::NoTextInteraction);
+        if (*s.fontName || s.fontSize > 0 || s.underline) {
+            QFont font = *s.fontName ? QFont(QString::fromUtf8(s.fontName)) : l->font();
+            if (s.fontSize > 0)
+                font.setPixelSize(static_cast<int>(s.fontSize));
+            font.setUnderline(s.underline);
+            l->setFont(font);
+        }
+        SetPalette(l, QPalette::WindowText, s.textColor);
+        break;
+    }
+    case ControlClass::Slider: {
+        auto* sl = As<QSlider>(w, s);
+        // The range first, so that the value is kept as given.
+        sl->setRange(s.minimum, s.maximum);
+        sl->setValue(s.value);
+        sl->setSingleStep(1);
+        sl->setPageStep(s.pageStep);
+        sl->setTracking(true);
+        sl->setTickPosition(s.tickMarkStyle == 2 ? QSlider::TicksAbove : QSlider::NoTicks);
+        if (s.tickMarkStyle == 2)
+            sl->setTickInterval(1);
+        break;
+    }
+    }
+
+    // Positions are window coordinates; the parent control knows its own.
+    QWidget* parent = w->parentWidget();
+    const int originLeft = parent == content ? 0 : parent->property("windowLeft").toInt();
+    const int originTop = parent == content ? 0 : parent->property("windowTop").toInt();
+    w->setGeometry(s.left - originLeft, s.top - originTop, s.width, s.height);
+    w->setProperty("windowLeft", s.left);
+    w->setProperty("windowTop", s.top);
+    w->setProperty("tabIndex", s.tabIndex);
+    w->show();
 }
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {}

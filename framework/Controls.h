@@ -46,7 +46,13 @@ void AddEventHandler(QWidget* control, Event event, Handler handler);
 
 // Mouse events of the canvas and the label. A press whose MouseDown handler returns true is
 // followed by that press's MouseDrag and MouseUp, also where the pointer leaves the control;
-// without a button held, moving raises MouseMove.
+// a further button pressed while it is held belongs to it. Without a button held, moving
+// raises MouseMove.
+//
+// A press's release can go elsewhere, for instance when a dialog takes the mouse during the
+// press. Such a press ends at the next move without a button, which raises its MouseUp, or at
+// the next press with no other button held, which forgets it without a MouseUp and raises
+// its own MouseDown.
 class MouseEvents {
 public:
     MouseDownHandler onMouseDown;
@@ -63,6 +69,53 @@ protected:
 private:
     bool tracking_ = false;
 };
+
+// The classes of control a window can create.
+enum class ControlClass {
+    Rectangle, Canvas, GroupBox, RadioButton, TextField, Label, Slider, CheckBox, PushButton
+};
+
+// The look of a text field.
+enum class FieldStyle {
+    Entry,  // white, with a border and a focus ring
+    ReadOut // light grey, without border or focus ring
+};
+
+// One control's layout values. Left and top are window coordinates (of the content area),
+// also for controls inside a group box; parent is the name of the containing control, empty
+// for the window itself. Text is the caption of buttons, boxes and check boxes and the text of
+// labels and fields.
+struct ControlLayout {
+    const char* name = "";
+    ControlClass cls = ControlClass::Label;
+    const char* parent = "";
+    int left = 0, top = 0, width = 0, height = 0;
+    int tabIndex = 0;
+    const char* text = "";
+    // Sliders: value and range; radio buttons and check boxes: value 1 is chosen.
+    int value = 0, minimum = 0, maximum = 0;
+    int pageStep = 1;
+    int tickMarkStyle = 0; // 0 none, 2 above the groove
+    FieldStyle fieldStyle = FieldStyle::Entry;
+    bool readOnly = false;
+    int textAlignment = 0; // 0 left, 2 centred
+    // Labels: shown over several lines, in their own font (empty: the interface font).
+    bool multiline = false;
+    const char* fontName = "";
+    double fontSize = 0;
+    bool underline = false;
+    Color textColor{};
+};
+
+// Makes a control of the class its layout values name, inside `parent` and named as the
+// values say, with none of its other values yet.
+QWidget* MakeControl(const ControlLayout& values, QWidget* parent);
+// Gives a control made by MakeControl the rest of its layout values and shows it. The values'
+// positions are window coordinates, counted from `content`, the window's content area.
+void SetControlValues(QWidget* control, const ControlLayout& values, const QWidget* content);
+
+// Sets one colour role of the widget's palette.
+void SetPalette(QWidget* widget, QPalette::ColorRole role, Color c);
 
 // A drawing area: raises Paint with a Graphics over the widget, and the mouse events. An
 // optional backdrop picture is drawn at the top-left, unscaled, before Paint.

@@ -20,8 +20,8 @@ public:
     virtual void DrawOval(double x, double y, double width, double height) = 0;
     // The text's baseline at y, its left edge at x. The last two arguments (wrap width and
     // condense) are accepted as callers pass them; only 0.0 and false are ever used.
-    virtual void DrawString(const std::string& text, double x, double y, double wrapWidth = 0.0,
-                            bool condense = false) = 0;
+    virtual void DrawString(const std::string& text, double x, double y, double wrapWidth,
+                            bool condense) = 0;
     virtual void FillRect(double x, double y, double width, double height) = 0;
 
     Color ForeColor() const { return foreColor_; }

@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+class QMenuBar;
+
 namespace fw {
+
+class Window;
 
 // One item of a menu bar or a menu: a command, a menu holding further items, or, with the
 // caption "-", a separator.
@@ -47,5 +51,17 @@ class MenuBar : public MenuItem {};
 
 // The key sequence text of a shortcut ("Cmd+P" gives "Ctrl+P"), empty for none.
 std::string KeyOf(const std::optional<std::string>& shortcut);
+
+// Shows the bar in the window as the toolkit's menu bar, owned by the window, and returns it.
+// Every item, separators included, is drawn where it stands. A chosen item runs the window's
+// menu handler of its name; the quit item quits from whichever window is in front; an Edit
+// item without a handler acts on the focused text field. Auto-enabled Edit items are enabled
+// only while they can act.
+QMenuBar* ShowMenuBar(const MenuBar& bar, Window& window);
+
+// The Edit items (EditUndo, EditCut, EditCopy, EditPaste, EditClear, EditSelectAll) act on the
+// focused text field as its own keys do. Copy and Select All act on any text field; the others
+// change its text and act only on one that takes typing. Returns whether the item acted.
+bool RunEditCommand(const std::string& itemName);
 
 } // namespace fw

@@ -1,12 +1,15 @@
 #include "Numbers.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <clocale>
-#include <cstdlib>
-#include <locale.h>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <locale.h>
 #include <system_error>
 
 namespace fw {
@@ -25,14 +28,27 @@ std::int32_t ToInt32(double v) {
 
 namespace {
 
+// The fixed form of a finite, non-negative double with `decimals` decimals, exact to the last
+// shown digit. The buffer is sized for it: the digits before the point (one for magnitudes
+// below 1, at most 309 for a double, since DBL_MAX < 2^1024 < 10^309), the point and the
+// decimals, plus slack. Should to_chars still find it too small, it grows and tries again, so
+// no text is ever cut off or replaced.
 std::string FixedDigits(double magnitude, int decimals) {
-    // 1e308 in fixed notation needs 309 digits before the point.
-    std::array<char, 400> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                   std::chars_format::fixed, decimals);
-    if (ec != std::errc())
-        return "0";
-    return std::string(buf.data(), end);
+    int exponent = 0;
+    std::frexp(magnitude, &exponent); // magnitude < 2^exponent
+    // 2^exponent has at most exponent * log10(2) + 1 digits before the point; 0.302 > log10(2).
+    const std::size_t wholeDigits =
+        exponent > 0 ? static_cast<std::size_t>(exponent * 0.302) + 1 : 1;
+    std::string buf(wholeDigits + 1 + static_cast<std::size_t>(decimals) + 8, '\0');
+    for (;;) {
+        auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                       std::chars_format::fixed, decimals);
+        if (ec == std::errc()) {
+            buf.resize(static_cast<std::size_t>(end - buf.data()));
+            return buf;
+        }
+        buf.resize(buf.size() * 2);
+    }
 }
 
 // True when magnitude lies exactly half-way between its two neighbours with `decimals`
@@ -64,6 +80,24 @@ std::string TieAwayFromZero(double magnitude, int decimals) {
         digits[i] = '0';
     }
     return "1" + digits;
+}
+
+// The "C" locale, made once. newlocale can fail only when memory runs out (the "C" locale
+// itself always exists); a null locale handed to strtod_l is undefined, and Val has no way to
+// report an error to its callers (event handlers, where an exception must not escape into Qt's
+// event loop), so the program stops at once with a message instead.
+locale_t CLocale() {
+    static const locale_t cLocale = [] {
+        const locale_t made = newlocale(LC_ALL_MASK, "C", nullptr);
+        if (made == nullptr) {
+            const int error = errno;
+            std::fprintf(stderr, "Varnel: cannot make the C locale for reading numbers: %s\n",
+                         std::strerror(error));
+            std::abort();
+        }
+        return made;
+    }();
+    return cLocale;
 }
 
 } // namespace
@@ -151,9 +185,8 @@ double Val(std::string_view text) {
     // Only digits, a point and an exponent are left, so no hexadecimal or "inf" can slip
     // through; the "C" locale keeps the point a point. Too large gives +-HUGE_VAL, that is
     // infinity, too small 0 or a denormal.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     const std::string number(text.substr(start, end - start));
-    const double value = strtod_l(number.c_str(), nullptr, cLocale);
+    const double value = strtod_l(number.c_str(), nullptr, CLocale());
     return negative ? -value : value;
 }
 

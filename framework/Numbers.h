@@ -18,7 +18,8 @@ std::int32_t ToInt32(double v);
 // Formats with a pattern such as "-##.00" or "-###.00": as many decimals as the pattern has
 // zeros after its point, rounded halves away from zero; a minus sign only when the shown
 // value is negative (so never "-0.00"); a leading zero before the point; wider numbers are
-// shown whole. Infinities read "inf" or "-inf", NaN "nan".
+// shown whole. Any number of decimals is shown in full, however long the pattern or large the
+// value. Infinities read "inf" or "-inf", NaN "nan".
 std::string Format(double v, std::string_view pattern);
 
 // A short decimal text: at most 15 significant digits, no trailing zeros, an exponent only
@@ -29,6 +30,8 @@ std::string Str(std::int32_t v);
 // The longest leading decimal number of the text (leading blanks, sign, digits, point,
 // exponent) as a double. A text without a leading number gives 0; "nan", "inf" and
 // hexadecimal forms are no numbers; a number too large for a double gives +-infinity.
+// Reads through the "C" locale, made on the first call; should that fail (out of memory), the
+// program stops with a message on stderr.
 double Val(std::string_view text);
 
 } // namespace fw

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string_view>
 #include <string>
 #include <variant>
@@ -26,59 +27,22 @@ struct WindowLayout {
     int minimumHeight = 64;
     int maximumWidth = 32000;
     int maximumHeight = 32000;
-    int type = 0;
+    int type = 0; // kept as the window's value; acts on nothing here
     const char* title = "";
     bool hasCloseButton = true;
     bool hasMaximizeButton = false;
     bool hasMinimizeButton = true;
     bool hasFullScreenButton = false;
     bool resizeable = false;
-    bool composite = false;
-    int macProcID = 0;
-    bool fullScreen = false;
-    int defaultLocation = 0;
+    bool composite = false; // kept as the window's value; acts on nothing here
+    int macProcID = 0; // kept as the window's value; acts on nothing here
+    bool fullScreen = false; // kept as the window's value; acts on nothing here
+    int defaultLocation = 0; // kept as the window's value; acts on nothing here
     bool visible = true;
     bool hasBackgroundColor = false;
     Color backgroundColor = RGB(255, 255, 255);
     bool menuBarVisible = true;
-    bool liveResize = true;
-};
-
-// The classes of control a window can create.
-enum class ControlClass {
-    Rectangle, Canvas, GroupBox, RadioButton, TextField, Label, Slider, CheckBox, PushButton
-};
-
-// The look of a text field.
-enum class FieldStyle {
-    Entry,  // white, with a border and a focus ring
-    ReadOut // light grey, without border or focus ring
-};
-
-// One control's layout values. Left and top are window coordinates (of the content area),
-// also for controls inside a group box; parent is the name of the containing control, empty
-// for the window itself. Text is the caption of buttons, boxes and check boxes and the text of
-// labels and fields.
-struct ControlLayout {
-    const char* name = "";
-    ControlClass cls = ControlClass::Label;
-    const char* parent = "";
-    int left = 0, top = 0, width = 0, height = 0;
-    int tabIndex = 0;
-    const char* text = "";
-    // Sliders: value and range; radio buttons and check boxes: value 1 is chosen.
-    int value = 0, minimum = 0, maximum = 0;
-    int pageStep = 1;
-    int tickMarkStyle = 0; // 0 none, 2 above the groove
-    FieldStyle fieldStyle = FieldStyle::Entry;
-    bool readOnly = false;
-    int textAlignment = 0; // 0 left, 2 centred
-    // Labels: shown over several lines, in their own font (empty: the interface font).
-    bool multiline = false;
-    const char* fontName = "";
-    double fontSize = 0;
-    bool underline = false;
-    Color textColor{};
+    bool liveResize = true; // kept as the window's value; acts on nothing here
 };
 
 // A handler method of a window of class W, in one of the shapes the events call.
@@ -140,8 +104,16 @@ public:
     // Gives a control made by CreateControl the rest of its layout values and shows it.
     void ApplyControlValues(QWidget* control, const ControlLayout& values);
     QWidget* ControlByName(const std::string& name) const;
+    // The control of that name as class T; null when there is none. A control of another
+    // class is a fault in the program and throws std::logic_error.
     template <class T> T* Control(const char* name) const {
-        return dynamic_cast<T*>(ControlByName(name));
+        QWidget* control = ControlByName(name);
+        if (!control)
+            return nullptr;
+        auto* typed = dynamic_cast<T*>(control);
+        if (!typed)
+            throw std::logic_error(std::string("control ") + name + " is of another class");
+        return typed;
     }
 
     // Attaches every hookup of this control, in the table's order, bound to the window.
@@ -192,7 +164,6 @@ private:
             member);
     }
 
-    void ShowMenuBar(const MenuBar& bar);
     void ApplyTabOrder();
     void Unregister();
 

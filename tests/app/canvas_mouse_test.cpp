@@ -3,12 +3,15 @@
 #include "AppTestSupport.h"
 
 #include "framework/Controls.h"
+#include "framework/Numbers.h"
 #include "framework/RecordingGraphics.h"
 
 #include <QMouseEvent>
 #include <QTest>
 
 #include <array>
+#include <cstdint>
+#include <limits>
 
 namespace varnel::test {
 namespace {
@@ -269,6 +272,134 @@ TEST_F(CanvasMouseTest, APressWhoseReleaseWentElsewhereEndsAtTheNextMove) {
         Press({372, 256});
         EXPECT_TRUE(eventMarked) << "the next press is taken";
         Release({372, 256});
+    }
+}
+
+// A press with no other button held starts a new press, also when the last press's release
+// never reached the canvas. The open press is forgotten without its MouseUp, so an event
+// still marked stays marked at its old point while the origin is dragged.
+TEST_F(CanvasMouseTest, APressAfterALostReleaseStartsAfresh) {
+    const QPoint event{372, 256};
+    Press(event); // its release goes elsewhere
+    ASSERT_TRUE(eventMarked);
+
+    // Onto the origin: the event stays marked, its read-outs follow the origin.
+    const int canvas0 = CanvasRefreshes();
+    Press({300, 400});
+    EXPECT_TRUE(draggingOrigin);
+    EXPECT_TRUE(eventMarked);
+    EXPECT_EQ(QPoint(eventX, eventY), event);
+    EXPECT_EQ(CanvasRefreshes(), canvas0) << "grabbing the origin repaints nothing";
+
+    Drag({444, 400});
+    EXPECT_EQ(QPoint(originX, originY), QPoint(444, 400));
+    EXPECT_EQ(QPoint(eventX, eventY), event);
+    EXPECT_EQ(CanvasRefreshes(), canvas0 + 1);
+    fw::RecordingGraphics g;
+    window->Canvas1_Paint(Canvas(), g);
+    // The event is now 144 px above and 72 px left of the origin: at beta 0.6, black says
+    // 180 px (25 ns) and -72 + 144 * 0.75 = 36 px (1.5 m), red 144 + 72 * 0.75 = 198 px
+    // (27.5 ns) and -72 / 0.8 = -90 px (-3.75 m).
+    EXPECT_EQ(ReadOuts(), (std::array<QString, 8>{"25.00 ns", "25.00 ns", "1.50 m", "1.50 m",
+                                                  "27.50 ns", "27.50 ns", "-3.75 m", "-3.75 m"}));
+
+    Release({444, 400});
+    EXPECT_FALSE(draggingOrigin);
+    EXPECT_FALSE(eventMarked);
+    EXPECT_EQ(CanvasRefreshes(), canvas0 + 2) << "the release ends the marking and repaints";
+
+    // Away from the origin: the new press marks its own event.
+    Press({100, 120}); // lost again
+    Press({200, 150});
+    EXPECT_TRUE(eventMarked);
+    EXPECT_EQ(QPoint(eventX, eventY), QPoint(200, 150));
+    Release({200, 150});
+    EXPECT_FALSE(eventMarked);
+
+    // A second button pressed while the first is held belongs to the first press.
+    Press({372, 256});
+    QMouseEvent second(QEvent::MouseButtonPress, QPointF(444, 400),
+                       Canvas()->mapToGlobal(QPointF(444, 400)), Qt::RightButton,
+                       Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(Canvas(), &second);
+    EXPECT_FALSE(draggingOrigin) << "the origin under the second button is not grabbed";
+    EXPECT_EQ(QPoint(eventX, eventY), QPoint(372, 256));
+    QMouseEvent up(QEvent::MouseButtonRelease, QPointF(444, 400),
+                   Canvas()->mapToGlobal(QPointF(444, 400)), Qt::RightButton, Qt::LeftButton,
+                   Qt::NoModifier);
+    QApplication::sendEvent(Canvas(), &up);
+    EXPECT_TRUE(eventMarked) << "the press goes on while the first button is held";
+    Release({372, 256});
+    EXPECT_FALSE(eventMarked);
+}
+
+// Pointer positions far off the canvas arrive saturated at the int32 bounds; Qt's own
+// positions can lie beyond them. Hit test, drag band, read-outs and drawing must take them
+// with the origin anywhere in its band.
+struct FarCase {
+    const char* name;
+    QPointF at;
+    QPoint pixel; // the position as the handlers get it
+};
+
+constexpr int int32Min = std::numeric_limits<std::int32_t>::min();
+constexpr int int32Max = std::numeric_limits<std::int32_t>::max();
+
+const FarCase farCases[] = {
+    {"x at the int32 minimum", {double(int32Min), 300}, {int32Min, 300}},
+    {"x at the int32 maximum", {double(int32Max), 300}, {int32Max, 300}},
+    {"y at the int32 minimum", {300, double(int32Min)}, {300, int32Min}},
+    {"y at the int32 maximum", {300, double(int32Max)}, {300, int32Max}},
+    {"far left of the int32 range", {-3e9, 300}, {int32Min, 300}},
+    {"far below the int32 range", {300, 3e9}, {300, int32Max}},
+    {"beyond in both directions", {-1e300, 1e300}, {int32Min, int32Max}},
+};
+
+TEST_F(CanvasMouseTest, FarPositionsArePressedDraggedPaintedAndReleasedSafely) {
+    const QPoint origins[] = {{21, 21}, {615, 532}, {300, 400}};
+    for (const QPoint origin : origins) {
+        for (const FarCase& c : farCases) {
+            SCOPED_TRACE(testing::Message()
+                         << c.name << ", origin at " << origin.x() << ", " << origin.y());
+            Reopen();
+            MoveOriginTo(origin);
+            ASSERT_EQ(QPoint(originX, originY), origin);
+
+            auto send = [this](QEvent::Type type, QPointF p, Qt::MouseButton button,
+                               Qt::MouseButtons buttons) {
+                QMouseEvent e(type, p, p, button, buttons, Qt::NoModifier);
+                QApplication::sendEvent(Canvas(), &e);
+            };
+            send(QEvent::MouseMove, c.at, Qt::NoButton, Qt::NoButton);
+            EXPECT_EQ(fw::MouseCursor(Canvas()), fw::Cursor::StandardPointer);
+
+            // Dragging the origin there leaves it where it is.
+            send(QEvent::MouseButtonPress, QPointF(origin), Qt::LeftButton, Qt::LeftButton);
+            ASSERT_TRUE(draggingOrigin);
+            send(QEvent::MouseMove, c.at, Qt::NoButton, Qt::LeftButton);
+            EXPECT_EQ(QPoint(originX, originY), origin);
+            send(QEvent::MouseButtonRelease, c.at, Qt::LeftButton, Qt::NoButton);
+            EXPECT_FALSE(draggingOrigin);
+
+            // An event marked there: the read-outs and the painted canvas.
+            send(QEvent::MouseButtonPress, c.at, Qt::LeftButton, Qt::LeftButton);
+            EXPECT_TRUE(eventMarked);
+            EXPECT_EQ(QPoint(eventX, eventY), c.pixel);
+            fw::RecordingGraphics g;
+            window->Canvas1_Paint(Canvas(), g);
+            const double dt = double(origin.y()) - c.pixel.y();
+            const double dx = double(c.pixel.x()) - origin.x();
+            // Black's time at beta 0.6 is dt / 0.8 px; 72 px are 10 ns.
+            EXPECT_EQ(window->EditField10()->text().toStdString(),
+                      fw::Format(dt / 0.8 * 10 / 72.0, "-##.00") + " ns");
+            EXPECT_EQ(window->EditField13()->text().toStdString(),
+                      fw::Format(dx / 0.8 * 3 / 72.0, "-##.00") + " m");
+            EXPECT_FALSE(Canvas()->grab().isNull());
+            send(QEvent::MouseMove, c.at, Qt::NoButton, Qt::LeftButton);
+            EXPECT_EQ(QPoint(eventX, eventY), c.pixel);
+            send(QEvent::MouseButtonRelease, c.at, Qt::LeftButton, Qt::NoButton);
+            EXPECT_FALSE(eventMarked);
+        }
     }
 }
 

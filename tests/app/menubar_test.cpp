@@ -8,8 +8,11 @@
 #include "framework/Menu.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include <optional>
 #include <string>
@@ -161,6 +164,13 @@ protected:
 
     QAction* Action(const char* name) const { return bar->findChild<QAction*>(name); }
 
+    void FocusSpeedField() const {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        window->EditField2()->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), window->EditField2());
+    }
+
     QMenuBar* bar = nullptr;
 };
 
@@ -170,6 +180,9 @@ TEST_F(ShownMenuBarTest, MainWindowShowsTheApplicationsMenuBar) {
     EXPECT_EQ(window->menuBar(), bar);
     EXPECT_TRUE(bar->isVisible());
     EXPECT_EQ(window->Content()->size(), QSize(894, 781)) << "the content area lies below";
+
+    // The Edit items are enabled while a field that takes typing has the focus.
+    FocusSpeedField();
 
     const std::vector<ShownAction> actions = Flatten(bar);
     ASSERT_EQ(actions.size(), std::size(kItems));
@@ -241,6 +254,135 @@ TEST_F(ShownMenuBarTest, CommandsReachTheWindowsHandlerOfTheirName) {
         EXPECT_EQ(ran, std::vector<std::string>{row.item});
     }
     EXPECT_FALSE(window->RunMenuHandler("EditCopy")) << "no handler under that name";
+}
+
+// The Edit commands on the focused field, chosen from the menu and typed as shortcuts. Each
+// case starts from the same state: the field holds its text with a "7" typed at the end (so
+// that Undo has a step to undo), its third and fourth characters are selected, and the
+// clipboard holds "5". The speed field and the read-out fields take typing; the time display
+// does not, so only Copy and Select All act on it and the other Edit items are disabled.
+struct EditCase {
+    const char* name;
+    const char* field;
+    const char* text;     // the field's text before the "7" is typed
+    const char* item;     // the menu item; null for typing, which no item stands for
+    const char* keys;     // the item's shortcut, or the key typed ("Del" where it has none)
+    bool enabled;         // the item while the field has the focus
+    const char* after;    // the field's text afterwards
+    const char* clip;     // the clipboard afterwards
+    const char* selected; // the selection afterwards; null: not checked
+};
+
+const EditCase editCases[] = {
+    {"speed field: Undo", "EditField2", "0.25", "EditUndo", "Ctrl+Z", true, "0.25", "5", nullptr},
+    {"speed field: Cut", "EditField2", "0.25", "EditCut", "Ctrl+X", true, "0.7", "25", ""},
+    {"speed field: Copy", "EditField2", "0.25", "EditCopy", "Ctrl+C", true, "0.257", "25", "25"},
+    {"speed field: Paste", "EditField2", "0.25", "EditPaste", "Ctrl+V", true, "0.57", "5", ""},
+    {"speed field: Delete", "EditField2", "0.25", "EditClear", "Del", true, "0.7", "5", ""},
+    {"speed field: Select All", "EditField2", "0.25", "EditSelectAll", "Ctrl+A", true, "0.257", "5",
+     "0.257"},
+    {"speed field: typing", "EditField2", "0.25", nullptr, "9", true, "0.97", "5", ""},
+    {"read-out: Undo", "EditField10", "12.50 ns", "EditUndo", "Ctrl+Z", true, "12.50 ns", "5",
+     nullptr},
+    {"read-out: Cut", "EditField10", "12.50 ns", "EditCut", "Ctrl+X", true, "120 ns7", ".5", ""},
+    {"read-out: Copy", "EditField10", "12.50 ns", "EditCopy", "Ctrl+C", true, "12.50 ns7", ".5",
+     ".5"},
+    {"read-out: Paste", "EditField10", "12.50 ns", "EditPaste", "Ctrl+V", true, "1250 ns7", "5",
+     ""},
+    {"read-out: Delete", "EditField10", "12.50 ns", "EditClear", "Del", true, "120 ns7", "5", ""},
+    {"read-out: Select All", "EditField10", "12.50 ns", "EditSelectAll", "Ctrl+A", true,
+     "12.50 ns7", "5", "12.50 ns7"},
+    {"read-out: typing", "EditField10", "12.50 ns", nullptr, "9", true, "1290 ns7", "5", ""},
+    {"time display: Undo", "EditField14", "10.00 ns", "EditUndo", "Ctrl+Z", false, "10.00 ns7", "5",
+     ".0"},
+    {"time display: Cut", "EditField14", "10.00 ns", "EditCut", "Ctrl+X", false, "10.00 ns7", "5",
+     ".0"},
+    {"time display: Copy", "EditField14", "10.00 ns", "EditCopy", "Ctrl+C", true, "10.00 ns7", ".0",
+     ".0"},
+    {"time display: Paste", "EditField14", "10.00 ns", "EditPaste", "Ctrl+V", false, "10.00 ns7",
+     "5", ".0"},
+    {"time display: Delete", "EditField14", "10.00 ns", "EditClear", "Del", false, "10.00 ns7", "5",
+     ".0"},
+    {"time display: Select All", "EditField14", "10.00 ns", "EditSelectAll", "Ctrl+A", true,
+     "10.00 ns7", "5", "10.00 ns7"},
+    {"time display: typing", "EditField14", "10.00 ns", nullptr, "9", true, "10.00 ns7", "5", ".0"},
+};
+
+TEST_F(ShownMenuBarTest, EditCommandsActOnTheFocusedFieldAndSpareTheTimeDisplay) {
+    enum class Drive { Menu, Keys };
+    for (Drive drive : {Drive::Menu, Drive::Keys}) {
+        for (const EditCase& c : editCases) {
+            SCOPED_TRACE(std::string(drive == Drive::Menu ? "menu, " : "keys, ") + c.name);
+            if (drive == Drive::Menu && !c.item)
+                continue;
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+            auto* field = qobject_cast<QLineEdit*>(window->ControlByName(c.field));
+            ASSERT_NE(field, nullptr);
+            field->setFocus();
+            ASSERT_EQ(QApplication::focusWidget(), field);
+            field->setText(c.text);
+            field->end(false);
+            field->insert("7");
+            field->setSelection(2, 2);
+            QApplication::clipboard()->setText("5");
+
+            if (c.item) {
+                ASSERT_NE(Action(c.item), nullptr);
+                EXPECT_EQ(Action(c.item)->isEnabled(), c.enabled);
+            }
+            if (drive == Drive::Menu)
+                Action(c.item)->trigger();
+            else
+                QTest::keySequence(field, QKeySequence(c.keys));
+
+            EXPECT_EQ(field->text().toStdString(), c.after);
+            EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clip);
+            if (c.selected) {
+                EXPECT_EQ(field->selectedText().toStdString(), c.selected);
+            }
+        }
+    }
+}
+
+TEST_F(ShownMenuBarTest, EditItemsAreDisabledWithoutATextField) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    window->SpeedSlider()->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), window->SpeedSlider());
+    for (const char* item :
+         {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
+        SCOPED_TRACE(item);
+        ASSERT_NE(Action(item), nullptr);
+        EXPECT_FALSE(Action(item)->isEnabled());
+    }
+    // Moving into a field that takes typing enables them again.
+    window->EditField2()->setFocus();
+    EXPECT_TRUE(Action("EditPaste")->isEnabled());
+}
+
+// A menu draws every separator, also the one it begins with.
+TEST_F(ShownMenuBarTest, MenusDrawEverySeparator) {
+    for (const char* name : {"FileMenu", "EditMenu"}) {
+        SCOPED_TRACE(name);
+        auto* menu = bar->findChild<QMenu*>(name);
+        ASSERT_NE(menu, nullptr);
+        menu->popup(window->mapToGlobal(QPoint(40, 40)));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        int separators = 0;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                continue;
+            ++separators;
+            SCOPED_TRACE(separators);
+            EXPECT_FALSE(menu->actionGeometry(action).isEmpty());
+        }
+        EXPECT_EQ(separators, 2);
+        // The File menu's first line is its separator, above "Printer Setup ...".
+        const QRect first = menu->actionGeometry(menu->actions().front());
+        EXPECT_LT(first.bottom(), menu->actionGeometry(menu->actions().at(1)).top());
+        menu->close();
+    }
 }
 
 } // namespace varnel::test

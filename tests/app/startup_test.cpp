@@ -5,6 +5,7 @@
 
 #include "app/MenuBar1.h"
 #include "app/Startup.h"
+#include "app/Window2.h"
 #include "diagram/KoordSys.h"
 #include "diagram/Thing.h"
 #include "framework/Application.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -56,6 +58,13 @@ struct Running {
     fw::Application::VersionData version;
     int canvasWidth = 0;
 };
+
+// Ctrl+Q typed into the window, brought to the front first.
+void PressCtrlQ(QWidget* window) {
+    window->activateWindow();
+    if (QTest::qWaitForWindowActive(window))
+        QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+}
 
 Running LookAround() {
     Running r;
@@ -169,6 +178,9 @@ TEST_F(StartupTest, RunsOneMainWindowUntilQuitAndReleasesInOrder) {
                  quit->trigger();
          }},
         {"Quit button", [](Window1* w) { w->PushButton3()->click(); }},
+        {"quit item's shortcut in the main window", [](Window1* w) { PressCtrlQ(w); }},
+        {"quit item's shortcut in the about window",
+         [](Window1*) { PressCtrlQ(Window2Instance()); }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -301,6 +302,15 @@ TEST_F(Window1BuildTest, EveryControlHasItsLayoutValues) {
     }
 }
 
+// Asking for a control as a class it is not is a fault in the program, never a null to
+// stumble over later; a name that no control has gives null.
+TEST_F(Window1BuildTest, ControlOfAnotherClassFailsLoudly) {
+    EXPECT_THROW(window->Control<QSlider>("Canvas1"), std::logic_error);
+    EXPECT_THROW(window->Control<QLineEdit>("SpeedSlider"), std::logic_error);
+    EXPECT_EQ(window->Control<QSlider>("NoSuchControl"), nullptr);
+    EXPECT_EQ(window->Control<QSlider>("SpeedSlider"), window->SpeedSlider());
+}
+
 TEST_F(Window1BuildTest, ControlsAreCreatedInTableOrder) {
     CloseAllWindows();
     SetModuleStartValues();
@@ -533,6 +543,18 @@ TEST_F(Window1BuildTest, OpeningBuildsOneWindowAndInitDiagramFindsIt) {
         SCOPED_TRACE(row.name);
         EXPECT_TRUE(window->HasMenuHandler(row.item));
     }
+}
+
+TEST_F(Window1BuildTest, OpeningEndsAMarkedEventAndAnOriginDrag) {
+    // Flags left set from before: InitDiagram clears them while the window opens.
+    CloseAllWindows();
+    SetModuleStartValues();
+    eventMarked = true;
+    draggingOrigin = true;
+    window = Window1Instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(eventMarked);
+    EXPECT_FALSE(draggingOrigin);
 }
 
 TEST_F(Window1BuildTest, AfterClosingWindow1InstanceBuildsANewWindow) {

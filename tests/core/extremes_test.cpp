@@ -36,13 +36,7 @@ std::vector<Call> DrawAll(std::int32_t position, std::int32_t length) {
     KoordSys black, red;
     black.cl = fw::RGB(0, 0, 0);
     red.cl = fw::RGB(255, 0, 0);
-    if (viewpoint == 0) {
-        black.sinPhiTime = -beta;
-        red.sinPhiSpace = -beta;
-    } else {
-        black.sinPhiSpace = -beta;
-        red.sinPhiTime = -beta;
-    }
+    SetFrameTilts(black, red);
     Thing blackThing, redThing;
     for (Thing* thing : {&blackThing, &redThing}) {
         thing->isVisible = thing->hasTrace = thing->hasShadow = true;

@@ -84,9 +84,29 @@ TEST(Numbers, FormatShowsTwoDecimalsAndASignOnlyWhenTheShownValueIsNegative) {
     struct Row {
         const char* name;
         double in;
-        const char* pattern;
+        std::string pattern;
         std::string out;
     };
+    // Long patterns. The double nearest 1e308 is exactly this whole number, 309 digits:
+    const std::string near1e308 =
+        "100000000000000001097906362944045541740492309677311846336810682903157585404911491537"
+        "163328978494688899061249669721172515611590283743140088328307009198146046031271664502"
+        "933027185697489699588559043338384466165001178426897626212945177628091195786707458122"
+        "783970171784415105291802893207873272974885715430223118336";
+    // The double nearest 0.1 is exactly this, 55 decimals.
+    const std::string near0p1 = "0.1000000000000000055511151231257827021181583404541015625";
+    // 2^-401 = 5^401 / 10^401 is exactly 0.<120 zeros><the 281 digits of 5^401>, 401
+    // decimals ending in ...453125: with 400 decimals a tie, which goes away from zero to
+    // ...45313 (to even it would stay ...45312).
+    const std::string twoToMinus401RoundedTo400 =
+        "0." + std::string(120, '0') +
+        "193629595742465913640901531664317592378510959602439543274388147067220817404884298243"
+        "134111713850729845402877125377723376968541819949617515776115902532667524600121803263"
+        "526540136921601918658737704540468382322747120009063508128948442340813056519732704430"
+        "2255671937018632888793945313";
+    const std::string decimals100 = "-##." + std::string(100, '0');
+    const std::string decimals400 = "-##." + std::string(400, '0');
+    const std::string decimals450 = "-##." + std::string(450, '0');
     const Row rows[] = {
         {"ten", 10.0, "-##.00", "10.00"},
         {"minus ten", -10.0, "-##.00", "-10.00"},
@@ -119,6 +139,14 @@ TEST(Numbers, FormatShowsTwoDecimalsAndASignOnlyWhenTheShownValueIsNegative) {
         {"negative infinity", -kInf, "-###.00", "-inf"},
         {"nan", kNaN, "-##.00", "nan"},
         {"negative nan", -kNaN, "-###.00", "nan"},
+        {"1e308 with 100 decimals", 1e308, decimals100, near1e308 + "." + std::string(100, '0')},
+        {"-1e308 with 100 decimals", -1e308, decimals100,
+         "-" + near1e308 + "." + std::string(100, '0')},
+        {"small value with 450 decimals", 0.1, decimals450, near0p1 + std::string(450 - 55, '0')},
+        {"tie with 400 decimals goes away from zero", std::ldexp(1.0, -401), decimals400,
+         twoToMinus401RoundedTo400},
+        {"negative tie with 400 decimals", -std::ldexp(1.0, -401), decimals400,
+         "-" + twoToMinus401RoundedTo400},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

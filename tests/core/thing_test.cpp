@@ -131,6 +131,16 @@ TEST_F(ThingTest, DrawsRodTraceAndShadowInOrder) {
          {{281, 494, 300, 480, 2}, {281, 0, 281, 553, 1}, {281, 480, 221, 400, 1},
           {300, 480, 240, 400, 1}, {300, 480, 281, 480, 1}, {221, 400, 240, 400, 2}}},
 
+        // Near the earliest time T * k = -398.4 px: the own shadow's ends keep the time term,
+        // Y + Round(T k - (x - ox) q); at x 599 oy - Round((x - ox) q) would give 176, not 175.
+        {"own object at time -498, length 24", 0, 0, 0.6, -498, 24, 0, true, true,
+         {{575, 798, 599, 798, 2}, {-25, -2, 1175, 1598, 1}, {584, 810, 584, 187, 1},
+          {599, 798, 599, 175, 1}, {599, 798, 584, 810, 1}, {584, 187, 599, 175, 2}}},
+        {"own object at time -498, length 24, extending right", 0, 0, 0.6, -498, 24, 1, true,
+         true,
+         {{599, 798, 623, 798, 2}, {23, -2, 1223, 1598, 1}, {599, 798, 599, 175, 1},
+          {614, 786, 614, 164, 1}, {614, 786, 599, 798, 1}, {599, 175, 614, 164, 2}}},
+
         // The longest length reaches off the canvas; nothing is clipped.
         {"own object of length 288", 0, 0, 0.6, 72, 288, 0, true, true,
          {{-31, 342, 257, 342, 2}, {-631, -458, 569, 1142, 1}, {73, 480, 73, 570, 1},
