@@ -123,8 +123,10 @@ QMenuBar* ShowMenuBar(const MenuBar& bar, Window& window) {
         auto* menu = new QMenu(QString::fromStdString(top->value), shown);
         menu->setObjectName(QString::fromStdString(top->name));
         menu->menuAction()->setVisible(top->visible);
-        // Every separator is drawn, also one that begins a menu.
+        // Every separator is drawn, also one that begins a menu; the margin keeps that one
+        // clear of the menu's frame.
         menu->setSeparatorsCollapsible(false);
+        menu->setContentsMargins(0, 4, 0, 4);
         for (const auto& item : top->Items())
             addAction(menu, *item);
         QObject::connect(menu, &QMenu::aboutToShow, shown, [shown] { UpdateEditItems(shown); });

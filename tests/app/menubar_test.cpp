@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTest>
 
 #include <optional>
@@ -369,13 +370,23 @@ TEST_F(ShownMenuBarTest, MenusDrawEverySeparator) {
         ASSERT_NE(menu, nullptr);
         menu->popup(window->mapToGlobal(QPoint(40, 40)));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        const QImage picture = menu->grab().toImage();
+        const int frame = menu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, menu);
         int separators = 0;
         for (QAction* action : menu->actions()) {
             if (!action->isSeparator())
                 continue;
             ++separators;
             SCOPED_TRACE(separators);
-            EXPECT_FALSE(menu->actionGeometry(action).isEmpty());
+            const QRect place = menu->actionGeometry(action);
+            EXPECT_FALSE(place.isEmpty());
+            EXPECT_GT(place.top(), frame) << "clear of the frame, where it would not be seen";
+            // A line in the separator's place, set off from the blank two rows above it.
+            const QRgb blank = picture.pixel(12, place.top() - 2);
+            bool drawn = false;
+            for (int y = place.top(); y <= place.bottom(); ++y)
+                drawn = drawn || picture.pixel(12, y) != blank;
+            EXPECT_TRUE(drawn);
         }
         EXPECT_EQ(separators, 2);
         // The File menu's first line is its separator, above "Printer Setup ...".
