@@ -1,5 +1,6 @@
 // Runs the program's own start-up and writes one byte to the descriptor named by its argument
 // as soon as the first paint of the diagram canvas has ended; then quits.
+#include "QuietOffscreen.h"
 #include "app/Startup.h"
 #include "framework/Application.h"
 
@@ -43,6 +44,7 @@ char* argvStore[] = {name, nullptr};
 
 int main(int argc, char** argv) {
     const int fd = argc > 1 ? std::atoi(argv[1]) : 1;
+    bench::QuietOffscreenPlatform();
     QApplication app(argcStore, argvStore); // the program's runtime reuses it
     FirstPaint probe(fd);
     app.installEventFilter(&probe);

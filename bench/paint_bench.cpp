@@ -1,5 +1,6 @@
 // What one canvas paint costs, through our drawing surface and drawn by QPainter directly,
 // and how long the program takes from its start to the end of its first paint.
+#include "QuietOffscreen.h"
 #include "app/Window1.h"
 #include "diagram/State.h"
 #include "framework/PainterGraphics.h"
@@ -138,6 +139,7 @@ int main(int argc, char** argv) {
     int qargc = 1;
     char name[] = "varnel_bench";
     char* qargv[] = {name, nullptr};
+    bench::QuietOffscreenPlatform();
     QApplication app(qargc, qargv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

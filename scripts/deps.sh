@@ -1,5 +1,6 @@
 # Installs the Debian packages the build, the tests and the program need, where missing.
-# Sourced by the other scripts; runs apt-get update only when something must be installed.
+# Sourced by the other scripts; runs apt-get update only when something must be installed, as
+# root or through sudo.
 
 varnel_packages=(
   cmake ninja-build g++ pkg-config
@@ -19,9 +20,16 @@ varnel_install_deps() {
   if [ ${#missing[@]} -eq 0 ]; then
     return 0
   fi
-  echo "Installing: ${missing[*]}"
   local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "varnel is missing Debian packages: ${missing[*]};" \
+        "$0 installs them when run as root, or through sudo, which is not installed" >&2
+      return 1
+    fi
+    sudo="sudo"
+  fi
+  echo "Installing: ${missing[*]}"
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
