@@ -37,9 +37,10 @@ protected:
     void Drag(QPoint p) { QTest::mouseMove(Canvas(), p); }
     void Release(QPoint p) { QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, p); }
     // The pointer moving over the canvas with no button held.
-    void Hover(QPoint p) {
-        QMouseEvent e(QEvent::MouseMove, QPointF(p), Canvas()->mapToGlobal(QPointF(p)),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    void Hover(QPoint p) { Send(QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton); }
+    // One mouse event at a canvas position, which may lie beyond the int32 range.
+    void Send(QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, p, p, button, buttons, Qt::NoModifier);
         QApplication::sendEvent(Canvas(), &e);
     }
 
@@ -318,16 +319,11 @@ TEST_F(CanvasMouseTest, APressAfterALostReleaseStartsAfresh) {
 
     // A second button pressed while the first is held belongs to the first press.
     Press({372, 256});
-    QMouseEvent second(QEvent::MouseButtonPress, QPointF(444, 400),
-                       Canvas()->mapToGlobal(QPointF(444, 400)), Qt::RightButton,
-                       Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(Canvas(), &second);
+    Send(QEvent::MouseButtonPress, QPointF(444, 400), Qt::RightButton,
+         Qt::LeftButton | Qt::RightButton);
     EXPECT_FALSE(draggingOrigin) << "the origin under the second button is not grabbed";
     EXPECT_EQ(QPoint(eventX, eventY), QPoint(372, 256));
-    QMouseEvent up(QEvent::MouseButtonRelease, QPointF(444, 400),
-                   Canvas()->mapToGlobal(QPointF(444, 400)), Qt::RightButton, Qt::LeftButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(Canvas(), &up);
+    Send(QEvent::MouseButtonRelease, QPointF(444, 400), Qt::RightButton, Qt::LeftButton);
     EXPECT_TRUE(eventMarked) << "the press goes on while the first button is held";
     Release({372, 256});
     EXPECT_FALSE(eventMarked);
@@ -365,24 +361,19 @@ TEST_F(CanvasMouseTest, FarPositionsArePressedDraggedPaintedAndReleasedSafely) {
             MoveOriginTo(origin);
             ASSERT_EQ(QPoint(originX, originY), origin);
 
-            auto send = [this](QEvent::Type type, QPointF p, Qt::MouseButton button,
-                               Qt::MouseButtons buttons) {
-                QMouseEvent e(type, p, p, button, buttons, Qt::NoModifier);
-                QApplication::sendEvent(Canvas(), &e);
-            };
-            send(QEvent::MouseMove, c.at, Qt::NoButton, Qt::NoButton);
+            Send(QEvent::MouseMove, c.at, Qt::NoButton, Qt::NoButton);
             EXPECT_EQ(fw::MouseCursor(Canvas()), fw::Cursor::StandardPointer);
 
             // Dragging the origin there leaves it where it is.
-            send(QEvent::MouseButtonPress, QPointF(origin), Qt::LeftButton, Qt::LeftButton);
+            Send(QEvent::MouseButtonPress, QPointF(origin), Qt::LeftButton, Qt::LeftButton);
             ASSERT_TRUE(draggingOrigin);
-            send(QEvent::MouseMove, c.at, Qt::NoButton, Qt::LeftButton);
+            Send(QEvent::MouseMove, c.at, Qt::NoButton, Qt::LeftButton);
             EXPECT_EQ(QPoint(originX, originY), origin);
-            send(QEvent::MouseButtonRelease, c.at, Qt::LeftButton, Qt::NoButton);
+            Send(QEvent::MouseButtonRelease, c.at, Qt::LeftButton, Qt::NoButton);
             EXPECT_FALSE(draggingOrigin);
 
             // An event marked there: the read-outs and the painted canvas.
-            send(QEvent::MouseButtonPress, c.at, Qt::LeftButton, Qt::LeftButton);
+            Send(QEvent::MouseButtonPress, c.at, Qt::LeftButton, Qt::LeftButton);
             EXPECT_TRUE(eventMarked);
             EXPECT_EQ(QPoint(eventX, eventY), c.pixel);
             fw::RecordingGraphics g;
@@ -395,9 +386,9 @@ TEST_F(CanvasMouseTest, FarPositionsArePressedDraggedPaintedAndReleasedSafely) {
             EXPECT_EQ(window->EditField13()->text().toStdString(),
                       fw::Format(dx / 0.8 * 3 / 72.0, "-##.00") + " m");
             EXPECT_FALSE(Canvas()->grab().isNull());
-            send(QEvent::MouseMove, c.at, Qt::NoButton, Qt::LeftButton);
+            Send(QEvent::MouseMove, c.at, Qt::NoButton, Qt::LeftButton);
             EXPECT_EQ(QPoint(eventX, eventY), c.pixel);
-            send(QEvent::MouseButtonRelease, c.at, Qt::LeftButton, Qt::NoButton);
+            Send(QEvent::MouseButtonRelease, c.at, Qt::LeftButton, Qt::NoButton);
             EXPECT_FALSE(eventMarked);
         }
     }
