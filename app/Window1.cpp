@@ -46,26 +46,50 @@ constexpr ControlClass Rect = ControlClass::Rectangle, Canvas = ControlClass::Ca
 
 // A slider: value, range, page step, tick marks (0 none, 2 above).
 constexpr ControlLayout S(const char* name, const char* parent, int left, int top, int width,
-                        int tab, int value, int minimum, int maximum, int pageStep, int ticks) {
-    return {.name = name, .cls = Slider, .parent = parent, .left = left, .top = top,
-            .width = width, .height = 16, .tabIndex = tab, .value = value,
-            .minimum = minimum, .maximum = maximum, .pageStep = pageStep,
+                          int tab, int value, int minimum, int maximum, int pageStep, int ticks) {
+    return {.name = name,
+            .cls = Slider,
+            .parent = parent,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = 16,
+            .tabIndex = tab,
+            .value = value,
+            .minimum = minimum,
+            .maximum = maximum,
+            .pageStep = pageStep,
             .tickMarkStyle = ticks};
 }
 // Any other control: class, place, size, tab index, text.
-constexpr ControlLayout C(const char* name, ControlClass cls, const char* parent, int left,
-                        int top, int width, int height, int tab, const char* text = "",
-                        int value = 0) {
-    return {.name = name, .cls = cls, .parent = parent, .left = left, .top = top,
-            .width = width, .height = height, .tabIndex = tab, .text = text, .value = value};
+constexpr ControlLayout C(const char* name, ControlClass cls, const char* parent, int left, int top,
+                          int width, int height, int tab, const char* text = "", int value = 0) {
+    return {.name = name,
+            .cls = cls,
+            .parent = parent,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tabIndex = tab,
+            .text = text,
+            .value = value};
 }
 // A light-grey read-out field without border.
 constexpr ControlLayout R(const char* name, const char* parent, int left, int top, int height,
-                        int tab, const char* text = "", bool readOnly = false,
-                        int alignment = 0, int width = 68) {
-    return {.name = name, .cls = Field, .parent = parent, .left = left, .top = top,
-            .width = width, .height = height, .tabIndex = tab, .text = text,
-            .fieldStyle = FieldStyle::ReadOut, .readOnly = readOnly,
+                          int tab, const char* text = "", bool readOnly = false, int alignment = 0,
+                          int width = 68) {
+    return {.name = name,
+            .cls = Field,
+            .parent = parent,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tabIndex = tab,
+            .text = text,
+            .fieldStyle = FieldStyle::ReadOut,
+            .readOnly = readOnly,
             .textAlignment = alignment};
 }
 

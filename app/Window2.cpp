@@ -135,12 +135,9 @@ QImage& PictureSlot() {
 } // namespace
 
 const std::string& AboutText() {
-    static const std::string text = VARNEL_BITS " bit version 1.5    for " VARNEL_SYSTEM "\r"
-                                    "Qt " QT_VERSION_STR " build " +
-                                    BuildDate() +
-                                    "\r"
-                                    "\r"
-                                    "The Varnel authors";
+    static const std::string text =
+        std::string(VARNEL_BITS " bit version 1.5    for " VARNEL_SYSTEM "\r") +
+        "Qt " QT_VERSION_STR " build " + BuildDate() + "\r\r" + "The Varnel authors";
     return text;
 }
 

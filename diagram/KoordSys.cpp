@@ -86,8 +86,7 @@ void KoordSys::Draw(fw::Graphics& g) const {
             if (i == 0)
                 continue;
             g.DrawLine(ox + 72 * i, oy - 3, ox + 72 * i, oy + 3);
-            g.DrawString(Str(i * spaceFactor) + spaceUnit + " ", ox + 72 * i, oy + 14, 0.0,
-                         false);
+            g.DrawString(Str(i * spaceFactor) + spaceUnit + " ", ox + 72 * i, oy + 14, 0.0, false);
         }
     }
 

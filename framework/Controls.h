@@ -72,7 +72,15 @@ private:
 
 // The classes of control a window can create.
 enum class ControlClass {
-    Rectangle, Canvas, GroupBox, RadioButton, TextField, Label, Slider, CheckBox, PushButton
+    Rectangle,
+    Canvas,
+    GroupBox,
+    RadioButton,
+    TextField,
+    Label,
+    Slider,
+    CheckBox,
+    PushButton
 };
 
 // The look of a text field.

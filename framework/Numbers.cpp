@@ -134,8 +134,8 @@ std::string Str(double v) {
     if (v == 0.0)
         return "0"; // also for -0.0
     std::array<char, 64> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), v,
-                                   std::chars_format::general, 15);
+    auto [end, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, 15);
     if (ec != std::errc())
         return "0";
     return std::string(buf.data(), end);

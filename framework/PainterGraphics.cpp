@@ -73,8 +73,8 @@ void PainterGraphics::StateChanged() {
     fontSet_ = true;
     fontName_ = TextFont();
     fontSize_ = TextSize();
-    QFont font = fontName_ == "System" ? QApplication::font()
-                                       : QFont(QString::fromStdString(fontName_));
+    QFont font =
+        fontName_ == "System" ? QApplication::font() : QFont(QString::fromStdString(fontName_));
     font.setStyleHint(QFont::SansSerif);
     const double size = std::isfinite(fontSize_) ? fontSize_ : 12.0;
     font.setPixelSize(size >= 1.0 ? static_cast<int>(std::lround(std::fmin(size, 1000.0))) : 12);

@@ -6,9 +6,7 @@
 
 namespace fw {
 
-bool PrinterSetup::PageSetupDialog() {
-    return Services().PageSetupDialog(*this);
-}
+bool PrinterSetup::PageSetupDialog() { return Services().PageSetupDialog(*this); }
 
 void ApplyPageSetup(QPrinter& printer, const PrinterSetup* setup) {
     if (setup && setup->pageLayout.isValid())

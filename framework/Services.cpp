@@ -59,12 +59,8 @@ SystemServices* SetSystemServices(SystemServices* services) {
     return previous;
 }
 
-void ShowURL(const std::string& url) {
-    Services().ShowURL(url);
-}
+void ShowURL(const std::string& url) { Services().ShowURL(url); }
 
-QImage OpenPictureFromApp(const std::string& name) {
-    return Services().OpenPictureFromApp(name);
-}
+QImage OpenPictureFromApp(const std::string& name) { return Services().OpenPictureFromApp(name); }
 
 } // namespace fw

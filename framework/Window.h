@@ -8,8 +8,8 @@
 #include <functional>
 #include <map>
 #include <stdexcept>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <variant>
 
 class QMenuBar;
@@ -34,8 +34,8 @@ struct WindowLayout {
     bool hasMinimizeButton = true;
     bool hasFullScreenButton = false;
     bool resizeable = false;
-    bool composite = false; // kept as the window's value; acts on nothing here
-    int macProcID = 0; // kept as the window's value; acts on nothing here
+    bool composite = false;  // kept as the window's value; acts on nothing here
+    int macProcID = 0;       // kept as the window's value; acts on nothing here
     bool fullScreen = false; // kept as the window's value; acts on nothing here
     int defaultLocation = 0; // kept as the window's value; acts on nothing here
     bool visible = true;
@@ -47,9 +47,9 @@ struct WindowLayout {
 
 // A handler method of a window of class W, in one of the shapes the events call.
 template <class W>
-using MemberHandler = std::variant<void (W::*)(QWidget*), bool (W::*)(QWidget*, int, int),
-                                   void (W::*)(QWidget*, int, int),
-                                   void (W::*)(QWidget*, Graphics&)>;
+using MemberHandler =
+    std::variant<void (W::*)(QWidget*), bool (W::*)(QWidget*, int, int),
+                 void (W::*)(QWidget*, int, int), void (W::*)(QWidget*, Graphics&)>;
 
 // One attachment of a window's handler method to a control's event.
 template <class W> struct Hookup {
@@ -157,7 +157,8 @@ private:
                     return MouseDownHandler(
                         [self, m](QWidget* c, int x, int y) { return (self->*m)(c, x, y); });
                 else if constexpr (std::is_same_v<M, void (W::*)(QWidget*, int, int)>)
-                    return MouseHandler([self, m](QWidget* c, int x, int y) { (self->*m)(c, x, y); });
+                    return MouseHandler(
+                        [self, m](QWidget* c, int x, int y) { (self->*m)(c, x, y); });
                 else
                     return PaintHandler([self, m](QWidget* c, Graphics& g) { (self->*m)(c, g); });
             },

@@ -110,10 +110,9 @@ struct ControlLook {
 
 std::vector<ControlLook> LookOf(const Window2& about) {
     std::vector<ControlLook> looks;
-    for (QWidget* c : {static_cast<QWidget*>(about.Rectangle1()),
-                       static_cast<QWidget*>(about.StaticText1()),
-                       static_cast<QWidget*>(about.StaticText2()),
-                       static_cast<QWidget*>(about.Canvas1())}) {
+    for (QWidget* c :
+         {static_cast<QWidget*>(about.Rectangle1()), static_cast<QWidget*>(about.StaticText1()),
+          static_cast<QWidget*>(about.StaticText2()), static_cast<QWidget*>(about.Canvas1())}) {
         if (!c) {
             ADD_FAILURE() << "a control is missing";
             continue;

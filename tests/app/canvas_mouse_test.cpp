@@ -69,6 +69,7 @@ struct HitCase {
     bool onOrigin;
 };
 
+// clang-format off
 const HitCase hitCases[] = {
     {"on the origin", 0, 0, true},
     {"seven right and below", 7, 7, true},
@@ -81,6 +82,7 @@ const HitCase hitCases[] = {
     {"eight above", 0, -8, false},
     {"seven right and eight below", 7, 8, false},
 };
+// clang-format on
 
 TEST_F(CanvasMouseTest, OriginSquareDecidesCursorAndWhatAPressDoes) {
     struct Origin {

@@ -49,7 +49,7 @@ protected:
 
     // The read-out fields, row by row: black's value first, then red's copy of it.
     std::array<QLineEdit*, 8> ReadOutFields() const {
-        return {window->EditField10(), window->EditField6(), window->EditField11(),
+        return {window->EditField10(), window->EditField6(),  window->EditField11(),
                 window->EditField7(),  window->EditField12(), window->EditField8(),
                 window->EditField13(), window->EditField9()};
     }
@@ -76,11 +76,12 @@ struct ReadOutCase {
     int speedSlider; // 0: the start speed 0.6
     int unitSlider;  // the start setting is 3: 3 m and 10 ns per grid unit
     bool redViewpoint;
-    QPoint event; // the origin stays at (300, 400)
+    QPoint event;                     // the origin stays at (300, 400)
     std::array<std::string, 8> texts; // EditField10, 6, 11, 7, 12, 8, 13, 9
     std::array<LineEnd, 4> lines;     // each drawn from the event, in this order
 };
 
+// clang-format off
 const ReadOutCase readOutCases[] = {
     {"black viewpoint at 0.6", 0, 3, false, {372, 256},
      {"25.00 ns", "25.00 ns", "7.50 m", "7.50 m", "12.50 ns", "12.50 ns", "3.75 m", "3.75 m"},
@@ -139,6 +140,7 @@ const ReadOutCase readOutCases[] = {
       "3750.00 km"},
      {{{480, 400, black}, {192, 256, black}, {300, 310, red}, {372, 346, red}}}},
 };
+// clang-format on
 
 TEST_F(CanvasPaintTest, HeldEventShowsItsReadOutsAndProjectionLines) {
     for (const ReadOutCase& c : readOutCases) {

@@ -30,9 +30,7 @@ constexpr Color kRedObject = RGB(200, 0, 0);
 
 using Segment = std::array<double, 4>;
 
-Segment Ends(const Call& c) {
-    return {c.a, c.b, c.c, c.d};
-}
+Segment Ends(const Call& c) { return {c.a, c.b, c.c, c.d}; }
 
 std::vector<Call> LinesIn(const fw::RecordingGraphics& g, Color color) {
     std::vector<Call> out;

@@ -57,9 +57,7 @@ double DistanceFromPath(const Line& line, double penWidth, int px, int py) {
     return static_cast<double>(std::sqrt(ex * ex + ey * ey));
 }
 
-int Gray(const QImage& image, int x, int y) {
-    return qGray(image.pixel(x, y));
-}
+int Gray(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)); }
 
 TEST(PainterSurface, FarLinesPaintTheirExactPathAndNothingElse) {
     struct Row {

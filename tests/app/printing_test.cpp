@@ -190,8 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {true, true, true},
                     true},
         PassingCase{"CancelledAfterConfirmed",
-                    {S::SetupConfirmed, S::SetupCancelled, S::Print, S::SetupCancelled,
-                     S::Print},
+                    {S::SetupConfirmed, S::SetupCancelled, S::Print, S::SetupCancelled, S::Print},
                     {true, true},
                     true},
         PassingCase{"ConfirmedAfterPrinting",
@@ -268,9 +267,8 @@ TEST_F(PrintingTest, ConfirmedPrintDrawsTheDiagramOnceWithoutFillOrReadOuts) {
 
         ASSERT_EQ(fake.printed.size(), 1u) << "one page, printed by the end of the command";
         const Calls& page = fake.printed.front().calls;
-        EXPECT_EQ(fake.printed.front().clips,
-                  (std::vector<std::pair<QRectF, std::size_t>>{
-                      {QRectF(0, 0, canvasWidth, canvasHeight), 0}}))
+        EXPECT_EQ(fake.printed.front().clips, (std::vector<std::pair<QRectF, std::size_t>>{
+                                                  {QRectF(0, 0, canvasWidth, canvasHeight), 0}}))
             << "not kept to the canvas's bounds before drawing";
         EXPECT_EQ(page, diagram.Calls());
         ASSERT_GE(screen.Calls().size(), page.size() + 1);
@@ -370,9 +368,8 @@ TEST_F(PrintingTest, ConfirmedPrintWritesOnePageAtScreenSize) {
         // area's corner: black's space axis lies along y = originY, red's time axis along
         // x = originX.
         const QString png = dir.filePath("page");
-        ASSERT_EQ(QProcess::execute(pdftoppm, {"-r", "96", "-png", "-singlefile",
-                                               fake.pdfPath, png}),
-                  0);
+        ASSERT_EQ(
+            QProcess::execute(pdftoppm, {"-r", "96", "-png", "-singlefile", fake.pdfPath, png}), 0);
         const QImage image(png + ".png");
         ASSERT_FALSE(image.isNull());
         EXPECT_NEAR(image.width(), fake.pdfPaper.width(), 1);

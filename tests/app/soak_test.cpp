@@ -56,10 +56,12 @@ template <typename T>
 }
 
 // Texts worth typing into the speed field, besides random ones.
+// clang-format off
 const std::vector<std::string> awkwardSpeeds = {
     "", "-", ".", "abc", "1", "-1", "1e999", "0.9999999999999999", "-0.99999999999999999",
     "-0.9999999999999999", "0.5 abc", "  0.25", "0.3e", "nan", "inf", "0x0.8", "0.6", "-0.63",
     "0.999", "2", "1e-320", "-0", std::string(1000, '9'), "0." + std::string(300, '9')};
+// clang-format on
 
 class SoakTest : public MainWindowTest {
 protected:
@@ -69,8 +71,8 @@ protected:
             return;
         ASSERT_TRUE(FromEnvironment("SOAK_SEED", std::numeric_limits<std::uint32_t>::min(),
                                     std::numeric_limits<std::uint32_t>::max(), soakSeed));
-        ASSERT_TRUE(FromEnvironment("SOAK_ACTIONS", 1, std::numeric_limits<int>::max(),
-                                    soakActions));
+        ASSERT_TRUE(
+            FromEnvironment("SOAK_ACTIONS", 1, std::numeric_limits<int>::max(), soakActions));
         rng.seed(soakSeed);
     }
     void TearDown() override {
@@ -122,16 +124,14 @@ protected:
 
     // Carries out one random action and describes it. Every button but "Quit" is clicked.
     std::string Act() {
-        static const char* const buttons[] = {"RadioButton1", "RadioButton2", "PushButton1",
-                                              "PushButton2",  "CheckBox1",    "CheckBox2",
-                                              "CheckBox3",    "CheckBox4",    "CheckBox5",
-                                              "CheckBox6",    "CheckBox7"};
-        static const char* const sliders[] = {"SpeedSlider", "UnitSlider", "BlackPosSlider",
-                                              "BlackLengthSlider", "RedPosSlider",
-                                              "RedLengthSlider", "TimeSlider"};
-        static const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,
-                                       Qt::Key_Down,   Qt::Key_PageUp,   Qt::Key_PageDown,
-                                       Qt::Key_Home,   Qt::Key_End};
+        static const char* const buttons[] = {
+            "RadioButton1", "RadioButton2", "PushButton1", "PushButton2", "CheckBox1", "CheckBox2",
+            "CheckBox3",    "CheckBox4",    "CheckBox5",   "CheckBox6",   "CheckBox7"};
+        static const char* const sliders[] = {
+            "SpeedSlider",  "UnitSlider",      "BlackPosSlider", "BlackLengthSlider",
+            "RedPosSlider", "RedLengthSlider", "TimeSlider"};
+        static const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,   Qt::Key_Down,
+                                       Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
         std::ostringstream what;
         fw::Canvas* canvas = window->Canvas1();
         mouseAction = false;
@@ -171,8 +171,8 @@ protected:
             const std::string text = Chance(0.5)
                                          ? awkwardSpeeds[Uniform(0, awkwardSpeeds.size() - 1)]
                                          : RandomText(false);
-            what << "write speed text of " << text.size() << " bytes \""
-                 << text.substr(0, 40) << "\"";
+            what << "write speed text of " << text.size() << " bytes \"" << text.substr(0, 40)
+                 << "\"";
             const int before = textChanges;
             window->EditField2()->setText(QString::fromLatin1(text.data(), text.size()));
             mostChangesPerWrite = textChanges - before;
@@ -232,8 +232,8 @@ protected:
                     QMouseEvent e(QEvent::MouseMove, QPointF(p), canvas->mapToGlobal(QPointF(p)),
                                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
                     QApplication::sendEvent(canvas, &e);
-                    expect(fw::MouseCursor(canvas) == (onOrigin(p) ? fw::Cursor::HandOpen
-                                                                   : fw::Cursor::StandardPointer),
+                    expect(fw::MouseCursor(canvas) ==
+                               (onOrigin(p) ? fw::Cursor::HandOpen : fw::Cursor::StandardPointer),
                            "wrong cursor");
                     expect(canvas->RefreshCount() == refreshes, "hovering refreshed");
                 } else {
@@ -254,8 +254,8 @@ protected:
                 const QPoint p = CanvasPoint(true);
                 what << "drag to " << p.x() << ", " << p.y();
                 QTest::mouseMove(canvas, p);
-                const bool moves = wasDragging && 20 < p.x() && p.x() < 616 && 20 < p.y() &&
-                                   p.y() < 533;
+                const bool moves =
+                    wasDragging && 20 < p.x() && p.x() < 616 && 20 < p.y() && p.y() < 533;
                 expect(QPoint(originX, originY) == (moves ? p : origin), "origin misplaced");
                 expect(canvas->RefreshCount() == refreshes + (moves ? 1 : 0),
                        "drag refreshed wrongly");
@@ -312,8 +312,8 @@ protected:
             const double x = fw::Val(shown);
             if (-1.0 < x && x < 1.0 ? beta != x || knob != fw::ToInt32(fw::Round(19.0 * x + 20.0))
                                     : shown != fw::Str(beta))
-                p << "speed field \"" << shown.substr(0, 40) << "\", speed " << beta
-                  << " and knob " << knob << " out of step after typing; ";
+                p << "speed field \"" << shown.substr(0, 40) << "\", speed " << beta << " and knob "
+                  << knob << " out of step after typing; ";
         }
         if (isUpdating)
             p << "guard left set; ";
@@ -363,8 +363,7 @@ protected:
             if (calls.size() < 5)
                 return "no projection lines";
             for (auto it = calls.end() - 4; it != calls.end(); ++it)
-                if (it->op != fw::RecordingGraphics::Op::Line || it->a != eventX ||
-                    it->b != eventY)
+                if (it->op != fw::RecordingGraphics::Op::Line || it->a != eventX || it->b != eventY)
                     return "a projection line that does not start at the event";
             if (window->EditField10()->text().isEmpty() || window->EditField13()->text().isEmpty())
                 return "read-outs left empty";
@@ -385,9 +384,9 @@ protected:
     std::uint32_t soakSeed = defaultSoakSeed; // as in force after SetUp
     int soakActions = defaultSoakActions;
     std::mt19937 rng{defaultSoakSeed};
-    int textChanges = 0;          // changes of the speed field's text, counted throughout
-    int mostChangesPerWrite = 0;  // by one write or one key, in the last action
-    std::string mouseProblem;     // what the last mouse action did wrong, if anything
+    int textChanges = 0;         // changes of the speed field's text, counted throughout
+    int mostChangesPerWrite = 0; // by one write or one key, in the last action
+    std::string mouseProblem;    // what the last mouse action did wrong, if anything
     bool held = false;
     bool mouseAction = false;
     bool textAction = false;
@@ -437,10 +436,10 @@ TEST_F(SoakTest, RandomActionsKeepTheWindowConsistent) {
         EXPECT_GT(reached.doubleRejections, 0);
     }
     std::cout << "[ soak     ] " << soakActions << " actions, " << paints << " recorded paints, "
-              << grabs << " painted pictures in " << seconds << " s (seed " << soakSeed
-              << "; " << reached.originMoves << " origin moves, " << reached.marks
-              << " events marked, " << reached.rejections << " speeds rejected, "
-              << reached.doubleRejections << " corrections rejected"
+              << grabs << " painted pictures in " << seconds << " s (seed " << soakSeed << "; "
+              << reached.originMoves << " origin moves, " << reached.marks << " events marked, "
+              << reached.rejections << " speeds rejected, " << reached.doubleRejections
+              << " corrections rejected"
               << (coverageChecked ? "" : "; too short to check what it reached") << ")\n";
 }
 

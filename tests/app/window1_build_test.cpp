@@ -171,9 +171,7 @@ QString TextOf(QWidget* w) {
     return {};
 }
 
-QColor Grey(int v) {
-    return QColor(v, v, v);
-}
+QColor Grey(int v) { return QColor(v, v, v); }
 
 void ExpectFieldStyle(QLineEdit* f, Kind kind) {
     const bool entry = kind == Kind::EntryField;

@@ -15,9 +15,7 @@ namespace {
 constexpr fw::Color kBlack{0, 0, 0};
 constexpr fw::Color kRed{255, 0, 0};
 
-Pen AxisPen(fw::Color cl) {
-    return {cl, 2.0, "Arial", 10.0};
-}
+Pen AxisPen(fw::Color cl) { return {cl, 2.0, "Arial", 10.0}; }
 
 struct Point {
     double x, y;
