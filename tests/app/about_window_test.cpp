@@ -22,45 +22,20 @@
 namespace varnel::test {
 namespace {
 
-// Records the addresses handed to the system and the pictures asked for; the pictures come
-// from the program's resources unless a test loads them otherwise.
-class FakeServices final : public fw::SystemServices {
-public:
-    std::vector<std::string> urls;
-    std::vector<std::string> picturesAskedFor;
-    std::function<QImage(const std::string&)> loadPicture = [](const std::string& name) {
-        return fw::QtSystemServices().OpenPictureFromApp(name);
-    };
-
-    bool PageSetupDialog(fw::PrinterSetup&) override {
-        ADD_FAILURE() << "the about window ran the page setup";
-        return false;
-    }
-    std::unique_ptr<fw::PrintedPage> PrintDialog(const fw::PrinterSetup*) override {
-        ADD_FAILURE() << "the about window printed";
-        return nullptr;
-    }
-    void ShowURL(const std::string& url) override { urls.push_back(url); }
-    QImage OpenPictureFromApp(const std::string& name) override {
-        picturesAskedFor.push_back(name);
-        return loadPicture(name);
-    }
-};
-
 const std::string webPage = "https://vd.example.org";
 const std::string mailMessage = "mailto:author@example.org";
 
-class AboutWindowTest : public MainWindowTest {
+// The about window runs no dialog.
+class AboutWindowTest : public FakeServicesTest {
 protected:
     void SetUp() override {
-        previous_ = fw::SetSystemServices(&fake);
+        fake.expectsDialogs = false;
         ForgetAboutPicture();
-        MainWindowTest::SetUp();
+        FakeServicesTest::SetUp();
     }
     void TearDown() override {
-        MainWindowTest::TearDown();
+        FakeServicesTest::TearDown();
         ForgetAboutPicture();
-        fw::SetSystemServices(previous_);
     }
 
     // Chooses "About ..." as the menu bar does, by the item's name.
@@ -90,11 +65,6 @@ protected:
         QEvent e(QEvent::Leave);
         QCoreApplication::sendEvent(control, &e);
     }
-
-    FakeServices fake;
-
-private:
-    fw::SystemServices* previous_ = nullptr;
 };
 
 // What makes two about windows alike: place, class and values of every control.
@@ -163,7 +133,8 @@ TEST_F(AboutWindowTest, IsAFixedWindowWithItsFourControls) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "about Varnel");
     EXPECT_EQ(about->Content()->size(), QSize(545, 328));
-    EXPECT_EQ(about->Content()->minimumSize(), about->Content()->maximumSize()) << "resizable";
+    EXPECT_EQ(about->Content()->minimumSize(), about->Content()->maximumSize())
+        << "the window can be resized";
     const Qt::WindowFlags flags = about->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |

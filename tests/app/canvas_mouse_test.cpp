@@ -24,12 +24,6 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    void Reopen() {
-        CloseAllWindows();
-        SetModuleStartValues();
-        window = Window1Instance();
-    }
-
     fw::Canvas* Canvas() const { return window->Canvas1(); }
 
     // QTest takes the point (0, 0) for "the centre"; the cases here never use it.

@@ -29,24 +29,8 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    void Reopen() {
-        CloseAllWindows();
-        SetModuleStartValues();
-        window = Window1Instance();
-    }
-
     void Press(QPoint p) { QTest::mousePress(window->Canvas1(), Qt::LeftButton, {}, p); }
     void Release(QPoint p) { QTest::mouseRelease(window->Canvas1(), Qt::LeftButton, {}, p); }
-    void Click(QAbstractButton* b) {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
-
-    std::vector<Call> Paint() {
-        fw::RecordingGraphics g;
-        window->Canvas1_Paint(window->Canvas1(), g);
-        return g.Calls();
-    }
-
     // The read-out fields, row by row: black's value first, then red's copy of it.
     std::array<QLineEdit*, 8> ReadOutFields() const {
         return {window->EditField10(), window->EditField6(),  window->EditField11(),

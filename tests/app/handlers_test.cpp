@@ -20,23 +20,6 @@ using Call = fw::RecordingGraphics::Call;
 
 class HandlersTest : public MainWindowTest {
 protected:
-    void Reopen() {
-        CloseAllWindows();
-        SetModuleStartValues();
-        window = Window1Instance();
-    }
-
-    // Radio buttons and check boxes are clicked on their box, push buttons anywhere.
-    static void Click(QAbstractButton* b) {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
-
-    std::vector<Call> Paint() {
-        fw::RecordingGraphics g;
-        window->Canvas1_Paint(window->Canvas1(), g);
-        return g.Calls();
-    }
-
     int WindowRefreshes() const { return window->RefreshCount(); }
     int CanvasRefreshes() const { return window->Canvas1()->RefreshCount(); }
     std::string SpeedText() const { return window->EditField2()->text().toStdString(); }

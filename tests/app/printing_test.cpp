@@ -27,104 +27,13 @@ namespace {
 
 using Calls = std::vector<fw::RecordingGraphics::Call>;
 
-// What was printed on one page: the drawing, and the clip with the number of calls before it.
-struct Printed {
-    Calls calls;
-    std::vector<std::pair<QRectF, std::size_t>> clips;
-};
-
-// A page that records what is drawn on it and hands the recording back when it is let go of.
-class RecordedPage final : public fw::PrintedPage {
-public:
-    explicit RecordedPage(std::vector<Printed>& printed) : printed_(printed) {}
-    ~RecordedPage() override {
-        page_.calls = surface_.Calls();
-        printed_.push_back(page_);
-    }
-    fw::Graphics& Surface() override { return surface_; }
-    void Clip(double x, double y, double width, double height) override {
-        page_.clips.emplace_back(QRectF(x, y, width, height), surface_.Calls().size());
-    }
-
-private:
-    fw::RecordingGraphics surface_;
-    Printed page_;
-    std::vector<Printed>& printed_;
-};
-
-// The dialogs answer as told: a confirmed page setup chooses US Letter landscape with 12 mm
-// margins; a confirmed print hands out a recorded page or a page of a PDF file.
-class FakeServices final : public fw::SystemServices {
-public:
-    enum class PrintAnswer { Cancel, Record, Pdf };
-
-    std::deque<bool> pageSetupAnswers;
-    PrintAnswer printAnswer = PrintAnswer::Cancel;
-    QString pdfPath;
-
-    std::vector<fw::PrinterSetup*> pageSetupDialogsOn;
-    std::vector<const fw::PrinterSetup*> printDialogsWith;
-    std::vector<Printed> printed;
-    QRectF pdfPaper, pdfPrintable; // in units of 1/96 inch
-
-    static QPageLayout ChosenLayout() {
-        return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
-                           QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-    }
-
-    bool PageSetupDialog(fw::PrinterSetup& setup) override {
-        pageSetupDialogsOn.push_back(&setup);
-        if (pageSetupAnswers.empty()) {
-            ADD_FAILURE() << "an unexpected page setup";
-            return false;
-        }
-        const bool confirmed = pageSetupAnswers.front();
-        pageSetupAnswers.pop_front();
-        if (confirmed)
-            setup.pageLayout = ChosenLayout();
-        return confirmed;
-    }
-
-    std::unique_ptr<fw::PrintedPage> PrintDialog(const fw::PrinterSetup* setup) override {
-        printDialogsWith.push_back(setup);
-        switch (printAnswer) {
-        case PrintAnswer::Cancel:
-            return nullptr;
-        case PrintAnswer::Record:
-            return std::make_unique<RecordedPage>(printed);
-        case PrintAnswer::Pdf: {
-            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(pdfPath);
-            fw::ApplyPageSetup(*printer, setup);
-            const QPageLayout layout = printer->pageLayout();
-            pdfPaper = layout.fullRectPixels(96);
-            pdfPrintable = layout.paintRectPixels(96);
-            return fw::BeginPrinting(std::move(printer));
-        }
-        }
-        return nullptr;
-    }
-
-    void ShowURL(const std::string&) override { ADD_FAILURE() << "printing opened an address"; }
-    QImage OpenPictureFromApp(const std::string&) override { return {}; }
-};
-
-class PrintingTest : public MainWindowTest {
+// Printing opens no address.
+class PrintingTest : public FakeServicesTest {
 protected:
     void SetUp() override {
-        previous_ = fw::SetSystemServices(&fake);
-        MainWindowTest::SetUp();
+        fake.expectsAddresses = false;
+        FakeServicesTest::SetUp();
     }
-    void TearDown() override {
-        MainWindowTest::TearDown();
-        fw::SetSystemServices(previous_);
-    }
-
-    FakeServices fake;
-
-private:
-    fw::SystemServices* previous_ = nullptr;
 };
 
 // Which page setup the print dialog gets, after a run of page setups and prints.
@@ -247,9 +156,7 @@ const SceneCase sceneCases[] = {
 TEST_F(PrintingTest, ConfirmedPrintDrawsTheDiagramOnceWithoutFillOrReadOuts) {
     for (const SceneCase& c : sceneCases) {
         SCOPED_TRACE(c.name);
-        CloseAllWindows();
-        SetModuleStartValues();
-        window = Window1Instance();
+        Reopen();
         fake.printed.clear();
         c.set(*window);
 

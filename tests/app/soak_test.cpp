@@ -90,9 +90,6 @@ protected:
     QSlider* Slider(const char* name) const {
         return qobject_cast<QSlider*>(window->ControlByName(name));
     }
-    static void Click(QAbstractButton* b) {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
 
     // A point on the canvas, often near the origin's square or the drag band's edges.
     QPoint CanvasPoint(bool mayLeave) {

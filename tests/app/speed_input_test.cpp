@@ -52,9 +52,7 @@ const BadInputCase badInputCases[] = {
 class SpeedInputTest : public MainWindowTest {
 protected:
     void Reopen() {
-        CloseAllWindows();
-        SetModuleStartValues();
-        window = Window1Instance();
+        MainWindowTest::Reopen();
         changes = 0;
         QObject::connect(window->EditField2(), &QLineEdit::textChanged, window->EditField2(),
                          [this] { ++changes; });
