@@ -245,7 +245,8 @@ namespace varnel::test {
 namespace {
 
 // A release can go elsewhere, for instance when a dialog opens during the press. The next
-// move without a button then ends the press, so that nothing stays grabbed or marked.
+// move without a button then ends the press, so that nothing stays grabbed or marked, and
+// later moves are plain hovering again.
 TEST_F(CanvasMouseTest, APressWhoseReleaseWentElsewhereEndsAtTheNextMove) {
     struct Case {
         const char* name;
@@ -264,6 +265,12 @@ TEST_F(CanvasMouseTest, APressWhoseReleaseWentElsewhereEndsAtTheNextMove) {
         EXPECT_FALSE(eventMarked);
         EXPECT_FALSE(draggingOrigin);
         EXPECT_EQ(QPoint(originX, originY), QPoint(300, 400)) << "the origin did not follow";
+        // Hovering is hovering again: the open hand over the origin, the arrow elsewhere.
+        Hover({305, 395});
+        EXPECT_EQ(fw::MouseCursor(Canvas()), fw::Cursor::HandOpen);
+        Hover({200, 200});
+        EXPECT_EQ(fw::MouseCursor(Canvas()), fw::Cursor::StandardPointer);
+        EXPECT_FALSE(eventMarked || draggingOrigin);
 
         QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, {200, 200}); // Qt's own bookkeeping
         Press({372, 256});

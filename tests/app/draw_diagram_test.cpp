@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace varnel::test {
@@ -134,6 +135,7 @@ TEST_F(DrawDiagramTest, LightConeBisectsTheAxesForTheSpeed) {
 TEST_F(DrawDiagramTest, TiltsFollowTheViewpointAndTheSpeed) {
     struct Row {
         const char* name;
+        std::vector<std::pair<int, double>> drawnBefore; // viewpoint and beta of earlier drawings
         int viewpoint;
         double beta;
         double blackTime, blackSpace, redTime, redSpace; // sines after drawing
@@ -142,17 +144,32 @@ TEST_F(DrawDiagramTest, TiltsFollowTheViewpointAndTheSpeed) {
     // clang-format off
     const Row rows[] = {
         {"black as viewpoint, beta 0.6: black's time axis leans left, red's space axis rises",
-         0, 0.6, -0.6, 0.0, 0.0, -0.6,
+         {}, 0, 0.6, -0.6, 0.0, 0.0, -0.6,
          {{900, 1200, -300, -400}, {-700, 400, 1300, 400}},
          {{300, 1400, 300, -600}, {-500, 1000, 1100, -200}}},
         {"red as viewpoint, beta -0.6: red's time axis leans right, black's space axis falls",
-         1, -0.6, 0.0, 0.6, 0.6, 0.0,
+         {}, 1, -0.6, 0.0, 0.6, 0.6, 0.0,
+         {{300, 1400, 300, -600}, {-500, -200, 1100, 1000}},
+         {{-300, 1200, 900, -400}, {-700, 400, 1300, 400}}},
+        // Each viewpoint levels the axes that the other one tilted.
+        {"black, red, black again: black's space axis level, red's time axis upright",
+         {{0, 0.6}, {1, -0.6}}, 0, 0.6, -0.6, 0.0, 0.0, -0.6,
+         {{900, 1200, -300, -400}, {-700, 400, 1300, 400}},
+         {{300, 1400, 300, -600}, {-500, 1000, 1100, -200}}},
+        {"red, black, red again: red's space axis level, black's time axis upright",
+         {{1, -0.6}, {0, 0.6}}, 1, -0.6, 0.0, 0.6, 0.6, 0.0,
          {{300, 1400, 300, -600}, {-500, -200, 1100, 1000}},
          {{-300, 1200, 900, -400}, {-700, 400, 1300, 400}}},
     };
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        for (const auto& [earlierViewpoint, earlierBeta] : row.drawnBefore) {
+            viewpoint = earlierViewpoint;
+            beta = earlierBeta;
+            fw::RecordingGraphics earlier;
+            DrawDiagram(earlier);
+        }
         viewpoint = row.viewpoint;
         beta = row.beta;
         fw::RecordingGraphics g;

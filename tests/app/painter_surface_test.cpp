@@ -15,6 +15,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -164,6 +165,39 @@ TEST(PainterSurface, FarLinesPaintTheirExactPathAndNothingElse) {
                 }
             EXPECT_EQ(differ, 0) << differ << " pixels differ from the line with a near end, "
                                  << "by up to " << most << " levels";
+        }
+    }
+}
+
+// The pen width is the width of the stroke in whole pixels: a level line at y = 100 covers one
+// pixel row with width 1 (moved half a pixel down onto row 100), two rows with width 2 (99 and
+// 100) and three with width 3; every other pixel of the column stays white.
+TEST(PainterSurface, PenWidthIsTheNumberOfPixelRowsALevelLineCovers) {
+    struct Row {
+        const char* name;
+        double penWidth;
+        std::vector<int> inkedRows;
+    };
+    const Row rows[] = {
+        {"width 1", 1, {100}},
+        {"width 2", 2, {99, 100}},
+        {"width 3", 3, {99, 100, 101}},
+    };
+    constexpr int fullInk = 32; // gray level at most
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QImage image = Paint(Line{40, 100, 160, 100}, row.penWidth);
+        for (int x : {60, 100, 140}) {
+            std::vector<int> inked, touched;
+            for (int y = 0; y < side; ++y) {
+                const int gray = Gray(image, x, y);
+                if (gray <= fullInk)
+                    inked.push_back(y);
+                if (gray != 255)
+                    touched.push_back(y);
+            }
+            EXPECT_EQ(inked, row.inkedRows) << "column " << x;
+            EXPECT_EQ(touched, row.inkedRows) << "column " << x;
         }
     }
 }
