@@ -2,6 +2,7 @@
 // diagram's state, keep the two speed controls in step and have the window repainted.
 #include "app/Window1.h"
 
+#include "diagram/Scales.h"
 #include "diagram/State.h"
 #include "framework/Application.h"
 #include "framework/Numbers.h"
@@ -40,7 +41,7 @@ void Window1::RadioButton2_Action(QWidget*) {
 void Window1::SpeedSlider_ValueChanged(QWidget*) {
     if (isUpdating)
         return;
-    beta = static_cast<double>(Window1Instance()->SpeedSlider()->value()) / 20.0 - 1.0;
+    beta = SpeedOfKnob(Window1Instance()->SpeedSlider()->value());
     isUpdating = true;
     Window1Instance()->EditField2()->setText(Text(fw::Str(beta)));
     isUpdating = false;
@@ -58,7 +59,7 @@ void Window1::EditField2_TextChange(QWidget*) {
     if (-1.0 < x && x < 1.0) {
         beta = x;
         isUpdating = true;
-        Window1Instance()->SpeedSlider()->setValue(fw::ToInt32(fw::Round(x * 19.0 + 20.0)));
+        Window1Instance()->SpeedSlider()->setValue(KnobOfSpeed(x));
         isUpdating = false;
         Refresh();
     } else {
@@ -74,13 +75,13 @@ void Window1::UnitSlider_ValueChanged(QWidget*) {
 }
 
 void Window1::TimeSlider_ValueChanged(QWidget*) {
-    timeValue = Window1Instance()->TimeSlider()->value() - 500;
+    timeValue = Window1Instance()->TimeSlider()->value() - timeSliderZero;
     WriteTimeDisplay();
     Refresh();
 }
 
 void Window1::WriteTimeDisplay() {
-    const double d = static_cast<double>(timeValue) / 72.0;
+    const double d = static_cast<double>(timeValue) / gridUnit;
     const double t = d * static_cast<double>(timeFactor);
     Window1Instance()->EditField14()->setText(Text(fw::Format(t, "-###.00") + timeUnit));
 }

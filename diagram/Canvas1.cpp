@@ -3,6 +3,7 @@
 #include "app/Window1.h"
 
 #include "diagram/Diagram.h"
+#include "diagram/Scales.h"
 #include "diagram/State.h"
 #include "framework/Graphics.h"
 #include "framework/Numbers.h"
@@ -18,11 +19,11 @@ using fw::Round;
 namespace {
 
 QString TimeText(double v) {
-    return QString::fromStdString(fw::Format((v * timeFactor) / 72.0, "-##.00") + timeUnit);
+    return QString::fromStdString(fw::Format((v * timeFactor) / gridUnit, "-##.00") + timeUnit);
 }
 
 QString PositionText(double v) {
-    return QString::fromStdString(fw::Format((v * spaceFactor) / 72.0, "-##.00") + spaceUnit);
+    return QString::fromStdString(fw::Format((v * spaceFactor) / gridUnit, "-##.00") + spaceUnit);
 }
 
 // A read-out wider than its field shows its start, the sign included.
@@ -51,7 +52,7 @@ void Window1::Canvas1_Paint(QWidget*, fw::Graphics& g) {
     if (!eventMarked)
         return;
 
-    const double k = std::sqrt(1.0 - std::pow(beta, 2.0));
+    const double k = Contraction(beta);
     const double q = beta / k;
     const double dt = Difference(originY, eventY);
     const double dx = Difference(eventX, originX);

@@ -2,6 +2,7 @@
 
 #include "app/Window1.h"
 #include "diagram/KoordSys.h"
+#include "diagram/Scales.h"
 #include "diagram/State.h"
 #include "diagram/Thing.h"
 #include "framework/Graphics.h"
@@ -62,22 +63,22 @@ void DrawDiagram(fw::Graphics& g) {
     blackObject->isVisible = Window1Instance()->CheckBox1()->isChecked();
     blackObject->hasTrace = Window1Instance()->CheckBox2()->isChecked();
     blackObject->hasShadow = Window1Instance()->CheckBox3()->isChecked();
-    blackObject->length = Window1Instance()->BlackLengthSlider()->value() * 24;
+    blackObject->length = Window1Instance()->BlackLengthSlider()->value() * rodLengthStep;
     blackObject->position = Window1Instance()->BlackPosSlider()->value();
     redObject->isVisible = Window1Instance()->CheckBox4()->isChecked();
     redObject->hasTrace = Window1Instance()->CheckBox6()->isChecked();
     redObject->hasShadow = Window1Instance()->CheckBox5()->isChecked();
-    redObject->length = Window1Instance()->RedLengthSlider()->value() * 24;
+    redObject->length = Window1Instance()->RedLengthSlider()->value() * rodLengthStep;
     redObject->position = Window1Instance()->RedPosSlider()->value();
 
     // Calibration circles, one grid unit apart, in the pen width the surface has.
     g.ForeColor(RGB(220, 220, 220));
     for (std::int32_t i = 1; i <= 10; ++i)
-        g.DrawOval(ox - 72 * i, oy - 72 * i, 144 * i, 144 * i);
+        g.DrawOval(ox - gridUnit * i, oy - gridUnit * i, 2 * gridUnit * i, 2 * gridUnit * i);
 
     if (Window1Instance()->CheckBox7()->isChecked()) {
         // The light cone bisects the angle between the space and the time axis.
-        const double X = (std::asin(beta) + 1.5707963267948966) / 2;
+        const double X = (std::asin(beta) + rightAngle) / 2;
         g.ForeColor(RGB(80, 80, 222));
         g.PenWidth(1.0);
         const double R = fw::Round(std::tan(X) * 600);

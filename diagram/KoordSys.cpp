@@ -1,10 +1,10 @@
 #include "KoordSys.h"
 
+#include "Scales.h"
 #include "State.h"
 #include "framework/Graphics.h"
 #include "framework/Numbers.h"
 
-#include <cmath>
 #include <cstdint>
 
 namespace varnel {
@@ -32,7 +32,7 @@ void KoordSys::Draw(fw::Graphics& g) const {
     const std::int32_t W = canvasWidth, H = canvasHeight;
 
     const double s = sinPhiTime;
-    const double c = std::sqrt(1.0 - std::pow(s, 2.0));
+    const double c = Contraction(s); // the tilt's cosine
     const double t = s / c;
 
     g.PenWidth(2.0);
@@ -49,8 +49,9 @@ void KoordSys::Draw(fw::Graphics& g) const {
         for (std::int32_t i = -10; i <= 10; ++i) {
             if (i == 0)
                 continue;
-            g.DrawLine(ox - 3, oy + 72 * i, ox + 3, oy + 72 * i);
-            g.DrawString(Str(-i * timeFactor) + timeUnit + " ", ox + 6, oy + 72 * i, 0.0, false);
+            g.DrawLine(ox - 3, oy + gridUnit * i, ox + 3, oy + gridUnit * i);
+            g.DrawString(Str(-i * timeFactor) + timeUnit + " ", ox + 6, oy + gridUnit * i, 0.0,
+                         false);
         }
     }
 
@@ -75,7 +76,7 @@ void KoordSys::Draw(fw::Graphics& g) const {
 
     // Space axis.
     const double s2 = sinPhiSpace;
-    const double c2 = std::sqrt(1.0 - std::pow(s2, 2.0));
+    const double c2 = Contraction(s2);
     const double t2 = s2 / c2;
     const std::int32_t F = ToInt32(Round(1000.0 * c2));
     const std::int32_t G = ToInt32(Round(1000.0 * s2));
@@ -85,8 +86,9 @@ void KoordSys::Draw(fw::Graphics& g) const {
         for (std::int32_t i = -10; i <= 10; ++i) {
             if (i == 0)
                 continue;
-            g.DrawLine(ox + 72 * i, oy - 3, ox + 72 * i, oy + 3);
-            g.DrawString(Str(i * spaceFactor) + spaceUnit + " ", ox + 72 * i, oy + 14, 0.0, false);
+            g.DrawLine(ox + gridUnit * i, oy - 3, ox + gridUnit * i, oy + 3);
+            g.DrawString(Str(i * spaceFactor) + spaceUnit + " ", ox + gridUnit * i, oy + 14, 0.0,
+                         false);
         }
     }
 

@@ -1,10 +1,9 @@
 #include "Thing.h"
 
+#include "Scales.h"
 #include "State.h"
 #include "framework/Graphics.h"
 #include "framework/Numbers.h"
-
-#include <cmath>
 
 namespace varnel {
 
@@ -18,7 +17,7 @@ void Thing::Draw(fw::Graphics& g) const {
         return; // no end points to draw
 
     const std::int32_t ox = originX, oy = originY, T = timeValue, L = length;
-    const double k = std::sqrt(1.0 - std::pow(beta, 2.0));
+    const double k = Contraction(beta);
     const double q = beta / k;
 
     g.PenWidth(2.0);
