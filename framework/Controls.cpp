@@ -5,11 +5,14 @@
 #include "QtColor.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -68,6 +71,39 @@ template <class T> T* As(QWidget* control, const ControlLayout& values) {
         throw std::logic_error(std::string("control ") + values.name +
                                ": layout values of another class");
     return typed;
+}
+
+// The look of a slider with tick marks above the groove: the application's style, with room
+// for the ticks and the knob that fits both into our sliders' 16 px. The style's own 4 px for
+// the ticks push its 15 px knob down by as much, and the knob's lower edge falls outside the
+// slider; with 3 px for the ticks and a 12 px knob, the ticks stand in the top rows and the
+// knob below them ends on the slider's last row.
+class TickSliderStyle : public QProxyStyle {
+public:
+    // The style belongs to `owner`.
+    TickSliderStyle(const QString& baseStyle, QObject* owner) : QProxyStyle(baseStyle) {
+        setParent(owner);
+    }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        switch (metric) {
+        case PM_SliderTickmarkOffset:
+            return 3;
+        case PM_SliderThickness:
+            return 12;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+// One such style serves every slider with tick marks; the application owns it.
+QStyle* TickSliderLook() {
+    static QPointer<QStyle> look;
+    if (!look)
+        look = new TickSliderStyle(QApplication::style()->name(), qApp);
+    return look;
 }
 
 } // namespace
@@ -296,8 +332,10 @@ void SetControlValues(QWidget* w, const ControlLayout& s, const QWidget* content
         sl->setPageStep(s.pageStep);
         sl->setTracking(true);
         sl->setTickPosition(s.tickMarkStyle == 2 ? QSlider::TicksAbove : QSlider::NoTicks);
-        if (s.tickMarkStyle == 2)
+        if (s.tickMarkStyle == 2) {
             sl->setTickInterval(1);
+            sl->setStyle(TickSliderLook());
+        }
         break;
     }
     }
