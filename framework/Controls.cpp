@@ -16,9 +16,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QtGlobal>
 
 #include <cmath>
-#include <stdexcept>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#if __has_include(<cxxabi.h>)
+#include <cxxabi.h>
+#endif
 
 namespace fw {
 
@@ -51,25 +58,42 @@ namespace {
 
 int PixelOf(double v) { return ToInt32(std::floor(v)); }
 
+// The events' names, in the order of Event.
+const char* EventName(Event event) {
+    static constexpr const char* names[] = {
+        "Action",  "ValueChanged", "TextChange", "MouseDown", "MouseDrag",
+        "MouseUp", "MouseMove",    "MouseEnter", "MouseExit", "Paint",
+    };
+    return names[static_cast<int>(event)];
+}
+
+// The shapes of the handlers, in the order of Handler's alternatives.
+const char* ShapeOf(const Handler& handler) {
+    static constexpr const char* shapes[] = {"void(QWidget*)", "bool(QWidget*, int, int)",
+                                             "void(QWidget*, int, int)",
+                                             "void(QWidget*, Graphics&)"};
+    return shapes[handler.index()];
+}
+
 template <class H> H Take(Handler& handler, QWidget* control, Event event) {
     if (auto* h = std::get_if<H>(&handler))
         return std::move(*h);
-    throw std::invalid_argument("handler does not fit event " +
-                                std::to_string(static_cast<int>(event)) + " of " +
-                                control->objectName().toStdString());
+    qFatal("handler for event %s of control %s has the wrong shape: %s, not %s", EventName(event),
+           qPrintable(control->objectName()), ShapeOf(handler),
+           ShapeOf(Handler(std::in_place_type<H>)));
 }
 
 [[noreturn]] void NoSuchEvent(QWidget* control, Event event) {
-    throw std::invalid_argument("control " + control->objectName().toStdString() +
-                                " raises no event " + std::to_string(static_cast<int>(event)));
+    qFatal("control %s (a %s) raises no event %s", qPrintable(control->objectName()),
+           TypeName(typeid(*control)).c_str(), EventName(event));
 }
 
 // The control as the class its layout values are for.
 template <class T> T* As(QWidget* control, const ControlLayout& values) {
     auto* typed = dynamic_cast<T*>(control);
     if (!typed)
-        throw std::logic_error(std::string("control ") + values.name +
-                               ": layout values of another class");
+        qFatal("control %s is a %s, not a %s as its layout values say", values.name,
+               TypeName(typeid(*control)).c_str(), TypeName(typeid(T)).c_str());
     return typed;
 }
 
@@ -216,6 +240,17 @@ void MouseEvents::Enter(QWidget* self) {
 void MouseEvents::Leave(QWidget* self) {
     if (onMouseExit)
         onMouseExit(self);
+}
+
+std::string TypeName(const std::type_info& type) {
+#if __has_include(<cxxabi.h>)
+    int status = 0;
+    const std::unique_ptr<char, void (*)(void*)> name(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+    if (status == 0 && name)
+        return name.get();
+#endif
+    return type.name();
 }
 
 void SetPalette(QWidget* w, QPalette::ColorRole role, Color c) {

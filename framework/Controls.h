@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
+#include <typeinfo>
 #include <variant>
 
 namespace fw {
@@ -40,8 +42,9 @@ using PaintHandler = std::function<void(QWidget*, Graphics&)>;
 using Handler = std::variant<PlainHandler, MouseDownHandler, MouseHandler, PaintHandler>;
 
 // Attaches a handler to one event of a control; from then on the control calls it whenever
-// the event occurs. Throws std::invalid_argument when the control does not raise the event
-// or the handler's kind does not fit it.
+// the event occurs. A control that does not raise the event, or a handler whose kind does not
+// fit it, is a fault in the program: it stops the program with a message that names the
+// control and the event (qFatal), as no exception may leave a Qt event handler.
 void AddEventHandler(QWidget* control, Event event, Handler handler);
 
 // Mouse events of the canvas and the label. A press whose MouseDown handler returns true is
@@ -119,8 +122,13 @@ struct ControlLayout {
 // values say, with none of its other values yet.
 QWidget* MakeControl(const ControlLayout& values, QWidget* parent);
 // Gives a control made by MakeControl the rest of its layout values and shows it. The values'
-// positions are window coordinates, counted from `content`, the window's content area.
+// positions are window coordinates, counted from `content`, the window's content area. Values
+// for a class of control other than the control's own are a fault in the program: they stop
+// the program with a message that names the control and both classes (qFatal).
 void SetControlValues(QWidget* control, const ControlLayout& values, const QWidget* content);
+
+// The C++ name of a type, such as "QSlider" or "fw::Canvas", for the messages of faults.
+std::string TypeName(const std::type_info& type);
 
 // Sets one colour role of the widget's palette.
 void SetPalette(QWidget* widget, QPalette::ColorRole role, Color c);

@@ -2,7 +2,7 @@
 
 #include "Services.h"
 
-#include <stdexcept>
+#include <QtGlobal>
 
 namespace fw {
 
@@ -30,7 +30,7 @@ PrinterPage::~PrinterPage() {
 
 Graphics& PrinterPage::Surface() {
     if (!graphics_)
-        throw std::logic_error("printing did not begin");
+        qFatal("printing did not begin: the page has no surface to draw on");
     return *graphics_;
 }
 

@@ -48,7 +48,8 @@ public:
     PrinterPage& operator=(const PrinterPage&) = delete;
 
     bool IsActive() const { return graphics_.has_value(); }
-    // Throws std::logic_error when painting could not begin.
+    // Asking for the surface of a page whose painting did not begin is a fault in the
+    // program (BeginPrinting gives no such page): it stops the program with a message (qFatal).
     Graphics& Surface() override;
     void Clip(double x, double y, double width, double height) override;
 

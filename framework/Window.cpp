@@ -8,7 +8,6 @@
 #include <QLayout>
 
 #include <algorithm>
-#include <stdexcept>
 #include <vector>
 
 namespace fw {
@@ -118,7 +117,7 @@ QWidget* Window::CreateControl(const ControlLayout& s) {
     if (*s.parent) {
         parent = ControlByName(s.parent);
         if (!parent)
-            throw std::logic_error(std::string("control ") + s.name + ": no parent " + s.parent);
+            qFatal("control %s: no parent %s", s.name, s.parent);
     }
     return MakeControl(s, parent);
 }
@@ -148,6 +147,12 @@ void Window::ApplyTabOrder() {
     walk(content_);
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void Window::ControlOfAnotherClass(const char* name, const QWidget& control,
+                                   const std::type_info& wanted) {
+    qFatal("control %s is a %s, not a %s", name, TypeName(typeid(control)).c_str(),
+           TypeName(wanted).c_str());
 }
 
 QWidget* Window::ControlByName(const std::string& name) const {

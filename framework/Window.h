@@ -7,9 +7,9 @@
 
 #include <functional>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <variant>
 
 class QMenuBar;
@@ -99,24 +99,29 @@ public:
     // same as CreateControl followed by ApplyControlValues.
     QWidget* NewControl(const ControlLayout& values);
     // Creates a control of the class its layout values name, inside its parent, and adds it
-    // under its name, with none of its other values yet.
+    // under its name, with none of its other values yet. A parent named in the values that the
+    // window does not have is a fault in the program: it stops the program with a message
+    // that names the control and the parent (qFatal).
     QWidget* CreateControl(const ControlLayout& values);
-    // Gives a control made by CreateControl the rest of its layout values and shows it.
+    // Gives a control made by CreateControl the rest of its layout values and shows it; values
+    // of another class than the control's stop the program, as SetControlValues says.
     void ApplyControlValues(QWidget* control, const ControlLayout& values);
     QWidget* ControlByName(const std::string& name) const;
     // The control of that name as class T; null when there is none. A control of another
-    // class is a fault in the program and throws std::logic_error.
+    // class is a fault in the program: it stops the program with a message that names the
+    // control, its class and T (qFatal), as no exception may leave a Qt event handler.
     template <class T> T* Control(const char* name) const {
         QWidget* control = ControlByName(name);
         if (!control)
             return nullptr;
         auto* typed = dynamic_cast<T*>(control);
         if (!typed)
-            throw std::logic_error(std::string("control ") + name + " is of another class");
+            ControlOfAnotherClass(name, *control, typeid(T));
         return typed;
     }
 
-    // Attaches every hookup of this control, in the table's order, bound to the window.
+    // Attaches every hookup of this control, in the table's order, bound to the window. A
+    // hookup the control cannot take stops the program, as AddEventHandler says.
     template <class W, std::size_t N>
     void AttachHandlers(W* self, const char* control, const Hookup<W> (&table)[N]) {
         for (const Hookup<W>& row : table)
@@ -165,6 +170,8 @@ private:
             member);
     }
 
+    [[noreturn]] static void ControlOfAnotherClass(const char* name, const QWidget& control,
+                                                   const std::type_info& wanted);
     void ApplyTabOrder();
     void Unregister();
 

@@ -38,6 +38,20 @@ inline void Click(QAbstractButton* b) {
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
 }
 
+// While it lives, death tests run in the "threadsafe" style: the child runs the test binary
+// afresh, with an application of its own, up to the statement that must stop it, instead of
+// forking a process that has the toolkit's threads running.
+class ThreadsafeDeathTests {
+public:
+    ThreadsafeDeathTests() { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+    ~ThreadsafeDeathTests() { GTEST_FLAG_SET(death_test_style, saved_); }
+    ThreadsafeDeathTests(const ThreadsafeDeathTests&) = delete;
+    ThreadsafeDeathTests& operator=(const ThreadsafeDeathTests&) = delete;
+
+private:
+    std::string saved_ = GTEST_FLAG_GET(death_test_style);
+};
+
 // A fresh main window over the start state, as the program opens it.
 class MainWindowTest : public ::testing::Test {
 protected:

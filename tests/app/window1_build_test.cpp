@@ -15,7 +15,6 @@
 #include <QSlider>
 #include <QTest>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -301,10 +300,14 @@ TEST_F(Window1BuildTest, EveryControlHasItsLayoutValues) {
 }
 
 // Asking for a control as a class it is not is a fault in the program, never a null to
-// stumble over later; a name that no control has gives null.
+// stumble over later: it stops the program with a message that names the control and both
+// classes. A name that no control has gives null.
 TEST_F(Window1BuildTest, ControlOfAnotherClassFailsLoudly) {
-    EXPECT_THROW(window->Control<QSlider>("Canvas1"), std::logic_error);
-    EXPECT_THROW(window->Control<QLineEdit>("SpeedSlider"), std::logic_error);
+    const ThreadsafeDeathTests style;
+    EXPECT_DEATH(window->Control<QSlider>("Canvas1"),
+                 "control Canvas1 is a fw::Canvas, not a QSlider");
+    EXPECT_DEATH(window->Control<QLineEdit>("SpeedSlider"),
+                 "control SpeedSlider is a QSlider, not a QLineEdit");
     EXPECT_EQ(window->Control<QSlider>("NoSuchControl"), nullptr);
     EXPECT_EQ(window->Control<QSlider>("SpeedSlider"), window->SpeedSlider());
 }
