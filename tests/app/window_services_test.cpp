@@ -1,17 +1,21 @@
-// What every window does for its controls, seen from a small window of our own: a fault in the
-// program (a parent the window lacks, a handler or event a control cannot take, layout values
-// of another class, a page that cannot be painted on) stops the program with a message that
-// names it, since no exception may leave a Qt event handler.
+// What every window does for its controls, seen from a small window of our own: the focus
+// goes through each parent's controls by their tab indices, into a group box where the box
+// stands; and a fault in the program (a parent the window lacks, a handler or event a control
+// cannot take, layout values of another class, a page that cannot be painted on) stops the
+// program with a message that names it, since no exception may leave a Qt event handler.
 #include "AppTestSupport.h"
 
 #include "framework/Controls.h"
 #include "framework/Printing.h"
 #include "framework/Window.h"
 
+#include <QApplication>
 #include <QPrinter>
+#include <QTest>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace varnel::test {
 namespace {
@@ -88,6 +92,24 @@ void Attach(SmallWindow& w, const fw::Hookup<SmallWindow>& hookup) {
 }
 
 } // namespace
+
+TEST_F(WindowServicesTest, TabWalksEachParentsControlsByTabIndex) {
+    // By tab index within each parent, the box's controls where the box stands; then round
+    // to the first again.
+    const std::vector<std::string> chain = {"WindowField", "WindowCheck",  "BoxCheck",   "BoxField",
+                                            "BoxSlider",   "WindowButton", "WindowField"};
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    window->ControlByName("WindowField")->setFocus(Qt::TabFocusReason);
+    std::vector<std::string> reached;
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        reached.push_back(focus->objectName().toStdString());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(reached, chain);
+}
 
 TEST_F(WindowFaultsDeathTest, AFaultInBuildingOrHookingUpAControlStopsTheProgram) {
     struct Row {
