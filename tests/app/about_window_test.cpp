@@ -1,5 +1,6 @@
-// The about window: one at a time, built the same way each time, its two links, the cursor
-// over them, and the picture, loaded once and tried again while it cannot be loaded.
+// The about window: one at a time, built the same way each time, what it shows (the picture,
+// the about text wrapped inside its label), its two links, the cursor over them, and the
+// picture, loaded once and tried again while it cannot be loaded.
 #include "AppTestSupport.h"
 
 #include "app/Window2.h"
@@ -10,11 +11,14 @@
 #include <QEnterEvent>
 #include <QFile>
 #include <QFontMetrics>
+#include <QImage>
+#include <QLocale>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -102,6 +106,66 @@ std::vector<ControlLook> LookOf(const Window2& about) {
     return looks;
 }
 
+// What the user sees of a control: the pixels of the shown window over the control's place.
+QImage Shown(Window2* about, const QWidget* control) {
+    const QRect place(control->mapTo(about, QPoint(0, 0)), control->size());
+    return about->grab(place).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The date this file was compiled, with one blank between its parts: "Dec 9 2025".
+QString CompileDate() { return QString::fromLatin1(__DATE__).simplified(); }
+
+// One line of the about text as the label's font lays it out, wrapped at a width: the row
+// of text it starts on, the rows it takes, and the width of its widest row.
+struct WrappedLine {
+    QString text;
+    int firstRow = 0;
+    int rows = 0;
+    int width = 0;
+};
+
+std::vector<WrappedLine> Wrap(const QStringList& lines, const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    std::vector<WrappedLine> wrapped;
+    int row = 0;
+    for (const QString& line : lines) {
+        const QRect r = metrics.boundingRect(QRect(0, 0, width, 1 << 20),
+                                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line);
+        const int rows = qRound(double(r.height() + metrics.leading()) / metrics.lineSpacing());
+        wrapped.push_back({line, row, rows, r.width()});
+        row += rows;
+    }
+    return wrapped;
+}
+
+// Where the shown text has ink: for each row of text, lineSpacing pixels high from the top,
+// the right-most column with a dark pixel; -1 for a row without one.
+std::vector<int> InkPerRow(const QImage& shown, int lineSpacing) {
+    std::vector<int> ink((shown.height() + lineSpacing - 1) / lineSpacing, -1);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (qGray(shown.pixel(x, y)) < 128)
+                ink[y / lineSpacing] = std::max(ink[y / lineSpacing], x);
+    return ink;
+}
+
+// The right-most ink in a row of text, also in one below the shown text; -1 for none.
+int InkIn(const std::vector<int>& ink, int row) {
+    return row < static_cast<int>(ink.size()) ? ink[row] : -1;
+}
+
+// The right-most ink over a line's rows of text; -1 for none.
+int InkOf(const WrappedLine& line, const std::vector<int>& ink) {
+    int right = -1;
+    for (int row = line.firstRow; row < line.firstRow + line.rows; ++row)
+        right = std::max(right, InkIn(ink, row));
+    return right;
+}
+
+// A line shows whole when its ink reaches to where its widest row ends, give or take less
+// than a character (the last glyph's side bearing and faint edge), and no further.
+int EndSlack(const QFont& font) { return QFontMetrics(font).averageCharWidth(); }
+
 TEST_F(AboutWindowTest, ChosenTwiceShowsTheOneWindowAgain) {
     EXPECT_FALSE(window->_aboutItem_Action());
     Window2* about = dynamic_cast<Window2*>(fw::Window::ImplicitWindow(Window2::className));
@@ -161,6 +225,26 @@ TEST_F(AboutWindowTest, IsAFixedWindowWithItsFourControls) {
     EXPECT_EQ(fake.picturesAskedFor, std::vector<std::string>{"Zuva2020.jpg"});
 }
 
+TEST_F(AboutWindowTest, ShownCanvasIsThePictureAsLoaded) {
+    Window2* about = ChooseAbout();
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+    const QImage picture = AboutPicture().convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(picture.isNull());
+
+    // The picture fills the canvas, and nothing else is painted over it.
+    const QImage shown = Shown(about, about->Canvas1());
+    ASSERT_EQ(shown.size(), picture.size());
+    int differing = 0;
+    QPoint first;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != picture.pixel(x, y) && differing++ == 0)
+                first = QPoint(x, y);
+    EXPECT_EQ(differing, 0) << "pixels unlike the picture, the first at (" << first.x() << ", "
+                            << first.y() << ")";
+}
+
 TEST_F(AboutWindowTest, TextHasFourLinesSeparatedByCarriageReturns) {
     const QString text = QString::fromStdString(AboutText());
     const QStringList lines = text.split('\r');
@@ -173,6 +257,17 @@ TEST_F(AboutWindowTest, TextHasFourLinesSeparatedByCarriageReturns) {
     EXPECT_TRUE(lines[2].isEmpty());
     EXPECT_FALSE(lines[3].isEmpty());
 
+    // The second line names the day the program was built, as the compiler wrote it.
+    const QRegularExpression second("^Qt (\\d+\\.\\d+\\.\\d+) build "
+                                    "((Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) "
+                                    "([1-9]|[12]\\d|3[01]) \\d{4})$");
+    const QRegularExpressionMatch built = second.match(lines[1]);
+    EXPECT_TRUE(built.hasMatch()) << lines[1].toStdString();
+    EXPECT_EQ(built.captured(1).toStdString(), QT_VERSION_STR);
+    EXPECT_TRUE(QLocale::c().toDate(built.captured(2), "MMM d yyyy").isValid())
+        << built.captured(2).toStdString();
+    EXPECT_EQ(built.captured(2).toStdString(), CompileDate().toStdString());
+
     // On screen the carriage returns break the lines, and each line fits the label's width.
     Window2* about = ChooseAbout();
     ASSERT_NE(about, nullptr);
@@ -180,6 +275,76 @@ TEST_F(AboutWindowTest, TextHasFourLinesSeparatedByCarriageReturns) {
     const QFontMetrics metrics(label->font());
     EXPECT_GE(label->heightForWidth(label->width()), 4 * metrics.lineSpacing());
     EXPECT_LT(label->heightForWidth(label->width()), 5 * metrics.lineSpacing());
+
+    // The second line's rows show the whole of it, the date included.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+    const std::vector<WrappedLine> wrapped = Wrap(
+        {lines[0], "Qt " QT_VERSION_STR " build " + CompileDate()}, label->font(), label->width());
+    const std::vector<int> ink = InkPerRow(Shown(about, label), metrics.lineSpacing());
+    const WrappedLine& date = wrapped[1];
+    for (int row = date.firstRow; row < date.firstRow + date.rows; ++row)
+        EXPECT_GE(InkIn(ink, row), 0) << "nothing shown in row " << row;
+    EXPECT_GE(InkOf(date, ink), date.width - EndSlack(label->font())) << "the line ends early";
+}
+
+// The widths the about text is shown at: its label's own, and one pixel less than the widest
+// line that fits on one row there, so that this line has to wrap.
+enum class LabelWidth { AsShown, BelowWidestLine };
+
+struct WrapCase {
+    const char* name;
+    LabelWidth width;
+};
+
+const WrapCase wrapCases[] = {
+    {"as shown", LabelWidth::AsShown},
+    {"a pixel narrower than its widest line", LabelWidth::BelowWidestLine},
+};
+
+TEST_F(AboutWindowTest, ShownTextWrapsInsideItsLabelEveryLineWhole) {
+    const QStringList lines = QString::fromStdString(AboutText()).split('\r');
+    const auto rowsOf = [](const std::vector<WrappedLine>& wrapped) {
+        return wrapped.back().firstRow + wrapped.back().rows;
+    };
+    for (const WrapCase& c : wrapCases) {
+        SCOPED_TRACE(c.name);
+        Window2* about = ChooseAbout();
+        ASSERT_NE(about, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+        fw::Label* label = about->StaticText1();
+        const int lineSpacing = QFontMetrics(label->font()).lineSpacing();
+        if (c.width == LabelWidth::BelowWidestLine) {
+            const std::vector<WrappedLine> asShown = Wrap(lines, label->font(), label->width());
+            int widest = 0;
+            for (const WrappedLine& line : asShown)
+                if (line.rows == 1)
+                    widest = std::max(widest, line.width);
+            const std::vector<WrappedLine> narrower = Wrap(lines, label->font(), widest - 1);
+            ASSERT_GT(rowsOf(narrower), rowsOf(asShown)) << "no line wraps at " << widest - 1;
+            label->resize(widest - 1, std::max(label->height(), rowsOf(narrower) * lineSpacing));
+        }
+
+        const std::vector<WrappedLine> wrapped = Wrap(lines, label->font(), label->width());
+        EXPECT_LE(rowsOf(wrapped) * lineSpacing, label->height()) << "the last row is cut";
+        const QImage shown = Shown(about, label);
+        ASSERT_EQ(shown.size(), label->size());
+        const std::vector<int> ink = InkPerRow(shown, lineSpacing);
+        for (const WrappedLine& line : wrapped) {
+            SCOPED_TRACE(line.text.toStdString());
+            EXPECT_LE(line.width, label->width()) << "cut at the right edge";
+            const bool blank = line.text.trimmed().isEmpty();
+            for (int row = line.firstRow; row < line.firstRow + line.rows; ++row)
+                EXPECT_EQ(InkIn(ink, row) >= 0, !blank) << "row " << row << " of " << ink.size();
+            if (blank)
+                continue;
+            const int right = InkOf(line, ink);
+            EXPECT_GE(right, line.width - EndSlack(label->font())) << "the line ends early";
+            EXPECT_LE(right, line.width) << "ink beyond the line's end";
+        }
+        for (int row = rowsOf(wrapped); row < static_cast<int>(ink.size()); ++row)
+            EXPECT_EQ(ink[row], -1) << "ink below the text, in row " << row;
+        Close(about);
+    }
 }
 
 TEST_F(AboutWindowTest, ClosedWindowIsBuiltAnewWithoutLoadingThePictureAgain) {
