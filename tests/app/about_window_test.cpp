@@ -8,6 +8,7 @@
 #include "framework/Printing.h"
 #include "framework/Services.h"
 
+#include <QDate>
 #include <QEnterEvent>
 #include <QFile>
 #include <QFontMetrics>
@@ -264,9 +265,11 @@ TEST_F(AboutWindowTest, TextHasFourLinesSeparatedByCarriageReturns) {
     const QRegularExpressionMatch built = second.match(lines[1]);
     EXPECT_TRUE(built.hasMatch()) << lines[1].toStdString();
     EXPECT_EQ(built.captured(1).toStdString(), QT_VERSION_STR);
-    EXPECT_TRUE(QLocale::c().toDate(built.captured(2), "MMM d yyyy").isValid())
-        << built.captured(2).toStdString();
-    EXPECT_EQ(built.captured(2).toStdString(), CompileDate().toStdString());
+    // A real day, and none to come; the program may have been built on another day than this
+    // test, so the test's own date is not required.
+    const QDate day = QLocale::c().toDate(built.captured(2), "MMM d yyyy");
+    EXPECT_TRUE(day.isValid()) << built.captured(2).toStdString();
+    EXPECT_LE(day, QDate::currentDate()) << built.captured(2).toStdString();
 
     // On screen the carriage returns break the lines, and each line fits the label's width.
     Window2* about = ChooseAbout();
@@ -278,8 +281,10 @@ TEST_F(AboutWindowTest, TextHasFourLinesSeparatedByCarriageReturns) {
 
     // The second line's rows show the whole of it, the date included.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
-    const std::vector<WrappedLine> wrapped = Wrap(
-        {lines[0], "Qt " QT_VERSION_STR " build " + CompileDate()}, label->font(), label->width());
+    const QString withDate =
+        built.hasMatch() ? lines[1] : "Qt " QT_VERSION_STR " build " + CompileDate();
+    const std::vector<WrappedLine> wrapped =
+        Wrap({lines[0], withDate}, label->font(), label->width());
     const std::vector<int> ink = InkPerRow(Shown(about, label), metrics.lineSpacing());
     const WrappedLine& date = wrapped[1];
     for (int row = date.firstRow; row < date.firstRow + date.rows; ++row)
