@@ -44,54 +44,33 @@ constexpr ControlClass Rect = ControlClass::Rectangle, Canvas = ControlClass::Ca
                        Slider = ControlClass::Slider, Check = ControlClass::CheckBox,
                        Button = ControlClass::PushButton;
 
+// The builders of the control table's rows keep their fields in columns.
+// clang-format off
 // A slider: value, range, page step, tick marks (0 none, 2 above).
 constexpr ControlLayout S(const char* name, const char* parent, int left, int top, int width,
                           int tab, int value, int minimum, int maximum, int pageStep, int ticks) {
-    return {.name = name,
-            .cls = Slider,
-            .parent = parent,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = 16,
-            .tabIndex = tab,
-            .value = value,
-            .minimum = minimum,
-            .maximum = maximum,
-            .pageStep = pageStep,
+    return {.name = name, .cls = Slider, .parent = parent, .left = left, .top = top,
+            .width = width, .height = 16, .tabIndex = tab, .value = value,
+            .minimum = minimum, .maximum = maximum, .pageStep = pageStep,
             .tickMarkStyle = ticks};
 }
 // Any other control: class, place, size, tab index, text.
-constexpr ControlLayout C(const char* name, ControlClass cls, const char* parent, int left, int top,
-                          int width, int height, int tab, const char* text = "", int value = 0) {
-    return {.name = name,
-            .cls = cls,
-            .parent = parent,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .tabIndex = tab,
-            .text = text,
-            .value = value};
+constexpr ControlLayout C(const char* name, ControlClass cls, const char* parent, int left,
+                          int top, int width, int height, int tab, const char* text = "",
+                          int value = 0) {
+    return {.name = name, .cls = cls, .parent = parent, .left = left, .top = top,
+            .width = width, .height = height, .tabIndex = tab, .text = text, .value = value};
 }
 // A light-grey read-out field without border.
 constexpr ControlLayout R(const char* name, const char* parent, int left, int top, int height,
-                          int tab, const char* text = "", bool readOnly = false, int alignment = 0,
-                          int width = 68) {
-    return {.name = name,
-            .cls = Field,
-            .parent = parent,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .tabIndex = tab,
-            .text = text,
-            .fieldStyle = FieldStyle::ReadOut,
-            .readOnly = readOnly,
+                          int tab, const char* text = "", bool readOnly = false,
+                          int alignment = 0, int width = 68) {
+    return {.name = name, .cls = Field, .parent = parent, .left = left, .top = top,
+            .width = width, .height = height, .tabIndex = tab, .text = text,
+            .fieldStyle = FieldStyle::ReadOut, .readOnly = readOnly,
             .textAlignment = alignment};
 }
+// clang-format on
 
 // The 52 controls in creation order; positions are window coordinates.
 constexpr std::array<ControlLayout, 52> controls{{

@@ -38,6 +38,23 @@ inline void Click(QAbstractButton* b) {
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
 }
 
+// Where the focus goes as the user presses Tab: the names of `count` controls in turn, from
+// `first` on, in the active window; a failure where no control has the focus.
+inline std::vector<std::string> TabWalk(QWidget* first, std::size_t count) {
+    first->setFocus(Qt::TabFocusReason);
+    std::vector<std::string> reached;
+    for (std::size_t i = 0; i < count; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus) {
+            ADD_FAILURE() << "no control has the focus";
+            break;
+        }
+        reached.push_back(focus->objectName().toStdString());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return reached;
+}
+
 // While it lives, death tests run in the "threadsafe" style: the child runs the test binary
 // afresh, with an application of its own, up to the statement that must stop it, instead of
 // forking a process that has the toolkit's threads running.

@@ -357,15 +357,7 @@ TEST_F(Window1BuildTest, TabbingFollowsTheTabOrderWithinEachParent) {
     pressed.push_back("RadioButton1");
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    window->RadioButton1()->setFocus(Qt::TabFocusReason);
-    std::vector<std::string> reached;
-    for (std::size_t i = 0; i < pressed.size(); ++i) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        reached.push_back(focus->objectName().toStdString());
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    EXPECT_EQ(reached, pressed);
+    EXPECT_EQ(TabWalk(window->RadioButton1(), pressed.size()), pressed);
 }
 
 TEST_F(Window1BuildTest, ReadOutFieldsTakeTypingAndTheTimeDisplayDoesNot) {

@@ -100,15 +100,7 @@ TEST_F(WindowServicesTest, TabWalksEachParentsControlsByTabIndex) {
                                             "BoxSlider",   "WindowButton", "WindowField"};
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    window->ControlByName("WindowField")->setFocus(Qt::TabFocusReason);
-    std::vector<std::string> reached;
-    for (std::size_t i = 0; i < chain.size(); ++i) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        reached.push_back(focus->objectName().toStdString());
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    EXPECT_EQ(reached, chain);
+    EXPECT_EQ(TabWalk(window->ControlByName("WindowField"), chain.size()), chain);
 }
 
 TEST_F(WindowFaultsDeathTest, AFaultInBuildingOrHookingUpAControlStopsTheProgram) {
