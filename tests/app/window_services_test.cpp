@@ -23,17 +23,13 @@ namespace {
 using fw::ControlClass;
 using fw::Event;
 
+// clang-format off
 constexpr fw::ControlLayout At(const char* name, ControlClass cls, const char* parent, int left,
                                int top, int width, int height, int tabIndex) {
-    return {.name = name,
-            .cls = cls,
-            .parent = parent,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .tabIndex = tabIndex};
+    return {.name = name, .cls = cls, .parent = parent, .left = left, .top = top,
+            .width = width, .height = height, .tabIndex = tabIndex};
 }
+// clang-format on
 
 // Created in another order than their tab indices, on the window and inside the box alike;
 // the box stands between the window's controls, and a control created after it comes before
