@@ -118,15 +118,11 @@ TEST_F(WindowFaultsDeathTest, AFaultInBuildingOrHookingUpAControlStopsTheProgram
          "handler for event TextChange of control WindowField has the wrong shape: "
          "bool\\(QWidget\\*, int, int\\), not void\\(QWidget\\*\\)"},
         {"a plain handler for a label's mouse-down",
-         [](SmallWindow& w) {
-             Attach(w, {"Caption", Event::MouseDown, &SmallWindow::OnPlain});
-         },
+         [](SmallWindow& w) { Attach(w, {"Caption", Event::MouseDown, &SmallWindow::OnPlain}); },
          "handler for event MouseDown of control Caption has the wrong shape: "
          "void\\(QWidget\\*\\), not bool\\(QWidget\\*, int, int\\)"},
         {"a paint handler on a text field",
-         [](SmallWindow& w) {
-             Attach(w, {"WindowField", Event::Paint, &SmallWindow::OnPaint});
-         },
+         [](SmallWindow& w) { Attach(w, {"WindowField", Event::Paint, &SmallWindow::OnPaint}); },
          "control WindowField \\(a QLineEdit\\) raises no event Paint"},
         {"a mouse-down handler on a push button",
          [](SmallWindow& w) {
