@@ -3,7 +3,7 @@
 # root or through sudo.
 
 varnel_packages=(
-  cmake ninja-build g++ pkg-config clang-format
+  cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
@@ -11,27 +11,60 @@ varnel_packages=(
   poppler-utils
 )
 
+# The formatter the test script checks the code with, by its versioned name: the same version
+# on every Debian release that has it, since each version lays some code out its own way.
+varnel_formatter=clang-format-19
+
+varnel_installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+# Whether the package lists as they stand offer the package.
+varnel_offered() {
+  local candidate
+  candidate=$(apt-cache policy "$1" 2>/dev/null | awk '/Candidate:/ {print $2}')
+  [ -n "$candidate" ] && [ "$candidate" != "(none)" ]
+}
+
+# varnel_install_deps [WANTED...]: installs every package above that is missing, and each
+# WANTED package that is missing where the Debian release offers it; a WANTED package that it
+# does not offer is left out without a word, for the caller to tell.
 varnel_install_deps() {
-  local missing=()
-  local p
+  local missing=() wanted=() p
   for p in "${varnel_packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    varnel_installed "$p" || missing+=("$p")
   done
-  if [ ${#missing[@]} -eq 0 ]; then
+  for p in "$@"; do
+    varnel_installed "$p" || wanted+=("$p")
+  done
+  # Lists that do not offer a wanted package are brought up to date only when something else
+  # must be installed anyway: a release without it is not asked again on every run.
+  local offered=()
+  for p in "${wanted[@]}"; do
+    varnel_offered "$p" && offered+=("$p")
+  done
+  if [ ${#missing[@]} -eq 0 ] && [ ${#offered[@]} -eq 0 ]; then
     return 0
   fi
   local sudo=""
   if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null; then
+      if [ ${#missing[@]} -eq 0 ]; then
+        return 0 # only wanted ones: the caller goes on without them
+      fi
       echo "varnel is missing Debian packages: ${missing[*]};" \
         "$0 installs them when run as root, or through sudo, which is not installed" >&2
       return 1
     fi
     sudo="sudo"
   fi
-  echo "Installing: ${missing[*]}"
   $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  local install=("${missing[@]}")
+  for p in "${wanted[@]}"; do
+    varnel_offered "$p" && install+=("$p")
+  done
+  echo "Installing: ${install[*]}"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${install[@]}"
 }
 
 # Qt wants a private runtime directory; a root shell often has none.
