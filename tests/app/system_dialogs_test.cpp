@@ -24,6 +24,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -39,30 +40,50 @@
 namespace varnel::test {
 namespace {
 
-// How long a dialog may take to show up and close before the answer gives up on it.
-constexpr int giveUpAfterMs = 5000;
+// How long a dialog may take to show up, counted from just before the call that runs it, and
+// to close, counted from its answer. Building the real print dialog is slow on a busy machine;
+// the limits are there only so that a failing test fails rather than hangs.
+constexpr int showUpWithinMs = 60000;
+constexpr int closeWithinMs = 30000;
 
 // Answers the next modal dialog of type D: a zero-delay timer looks again and again until that
 // dialog is the active modal widget, then hands it to `answer`, which sets its widgets and
 // clicks one of its buttons. Should no such dialog show up in time, or should it (or a message
-// box it opens) still be open then, every modal widget is rejected or closed in turn, so that a
-// failing test fails rather than hangs. Construct it just before the call that runs the dialog.
+// box it opens) still be open when its own time to close has run out, every modal widget is
+// rejected or closed in turn. Construct it just before the call that runs the dialog.
 template <class D> class ModalAnswer {
 public:
-    explicit ModalAnswer(std::function<void(D&)> answer) : answer_(std::move(answer)) {
-        deadline_.start();
+    explicit ModalAnswer(std::function<void(D&)> answer, int showUpWithin = showUpWithinMs,
+                         int closeWithin = closeWithinMs)
+        : answer_(std::move(answer)), showUpWithin_(showUpWithin), closeWithin_(closeWithin) {
+        sinceStart_.start();
         QTimer::singleShot(0, &context_, [this] { Look(); });
     }
     ModalAnswer(const ModalAnswer&) = delete;
     ModalAnswer& operator=(const ModalAnswer&) = delete;
 
     bool Answered() const { return answered_; }
-    bool GaveUp() const { return gaveUp_; }
+    bool GaveUp() const { return ranOut_ != Limit::None; }
+    // Which limit ran out, for a failure's message; empty while none has.
+    std::string RanOut() const {
+        switch (ranOut_) {
+        case Limit::None:
+            return "";
+        case Limit::ShowUp:
+            return "it did not show up within " + std::to_string(showUpWithin_) + " ms";
+        case Limit::Close:
+            return "it did not close within " + std::to_string(closeWithin_) +
+                   " ms of being answered";
+        }
+        return "";
+    }
 
 private:
+    enum class Limit { None, ShowUp, Close };
+
     void Look() {
-        if (deadline_.elapsed() > giveUpAfterMs) {
-            GiveUp();
+        if (sinceStart_.elapsed() > showUpWithin_) {
+            GiveUp(Limit::ShowUp);
             return;
         }
         auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
@@ -71,31 +92,77 @@ private:
             return;
         }
         answered_ = true;
-        // From here on the dialog must close by itself; if it does not, give up on it.
-        QTimer::singleShot(std::max<qint64>(giveUpAfterMs - deadline_.elapsed(), 0), &context_,
-                           [this] { GiveUp(); });
+        // From here on the dialog must close by itself, in a time of its own.
+        QTimer::singleShot(closeWithin_, &context_, [this] { GiveUp(Limit::Close); });
         answer_(*dialog);
     }
 
     // Rejects (or closes) the active modal widget, and again after a moment while one is left:
     // the context object stops this once the dialog's call has returned.
-    void GiveUp() {
-        gaveUp_ = true;
+    void GiveUp(Limit limit) {
+        if (ranOut_ == Limit::None)
+            ranOut_ = limit;
         if (QWidget* modal = QApplication::activeModalWidget()) {
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->reject();
             else
                 modal->close();
         }
-        QTimer::singleShot(10, &context_, [this] { GiveUp(); });
+        QTimer::singleShot(10, &context_, [this, limit] { GiveUp(limit); });
     }
 
     std::function<void(D&)> answer_;
+    int showUpWithin_ = showUpWithinMs;
+    int closeWithin_ = closeWithinMs;
     QObject context_; // the timers die with it
-    QElapsedTimer deadline_;
+    QElapsedTimer sinceStart_;
     bool answered_ = false;
-    bool gaveUp_ = false;
+    Limit ranOut_ = Limit::None;
 };
+
+// The answer's two limits, each on its own clock: a dialog that is slow to show up still has
+// its whole time to close once answered; one that never shows up, or is answered and does not
+// close, is given up on, and the failure says which time ran out. A plain dialog stands in for
+// the system's, shown after a delay and closing a while after its answer, as they do.
+TEST(ModalAnswerLimits, EachLimitRunsOnItsOwnClock) {
+    struct Row {
+        const char* name;
+        int showsUpAfterMs; // -1: never
+        int closesAfterMs;  // after the answer; -1: never
+        int showUpWithinMs;
+        int closeWithinMs;
+        bool answered;
+        const char* ranOut; // the start of RanOut(), empty for none
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"slow to show up, closes in time", 600, 100, 3000, 400, true, ""},
+        {"shows up at once, closes in time", 0, 100, 3000, 400, true, ""},
+        {"never shows up", -1, -1, 300, 400, false, "it did not show up within 300 ms"},
+        {"answered, never closes", 0, -1, 3000, 300, true,
+         "it did not close within 300 ms of being answered"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ModalAnswer<QDialog> answer(
+            [&](QDialog& dialog) {
+                if (row.closesAfterMs >= 0)
+                    QTimer::singleShot(row.closesAfterMs, &dialog, &QDialog::accept);
+            },
+            row.showUpWithinMs, row.closeWithinMs);
+        if (row.showsUpAfterMs >= 0) {
+            QTest::qWait(row.showsUpAfterMs);
+            QDialog dialog;
+            dialog.exec();
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return answer.GaveUp(); }, 5000));
+        }
+        EXPECT_EQ(answer.Answered(), row.answered);
+        EXPECT_EQ(answer.GaveUp(), *row.ranOut != '\0') << answer.RanOut();
+        EXPECT_EQ(answer.RanOut(), row.ranOut);
+    }
+}
 
 // The child of that name and type, or null with a failure reported.
 template <class W> W* Child(QWidget& dialog, const char* name) {
@@ -184,8 +251,8 @@ TEST_P(RealPageSetupDialog, KeepsTheChoiceOnlyWhenConfirmed) {
     fw::QtSystemServices services;
     const bool confirmed = services.PageSetupDialog(setup);
 
-    ASSERT_TRUE(answer.Answered()) << "no page-setup dialog showed up";
-    ASSERT_FALSE(answer.GaveUp()) << "the page-setup dialog did not close when answered";
+    ASSERT_TRUE(answer.Answered()) << "no page-setup dialog showed up: " << answer.RanOut();
+    ASSERT_FALSE(answer.GaveUp()) << "the page-setup dialog: " << answer.RanOut();
     EXPECT_TRUE(showedStoredOrientation)
         << "the dialog did not start " << OrientationName(shownFirst);
 
@@ -306,8 +373,8 @@ TEST_P(RealPrintDialog, PrintsOnePageOnlyWhenConfirmed) {
     fw::QtSystemServices services;
     std::unique_ptr<fw::PrintedPage> page = services.PrintDialog(given);
 
-    ASSERT_TRUE(answer.Answered()) << "no print dialog showed up";
-    ASSERT_FALSE(answer.GaveUp()) << "the print dialog did not close when answered";
+    ASSERT_TRUE(answer.Answered()) << "no print dialog showed up: " << answer.RanOut();
+    ASSERT_FALSE(answer.GaveUp()) << "the print dialog: " << answer.RanOut();
     if (c.button == Button::Cancel) {
         EXPECT_EQ(page, nullptr) << "a cancelled print dialog gave a page";
         page.reset();
