@@ -1,8 +1,10 @@
 #include "app/Window1.h"
 
 #include "diagram/Diagram.h"
+#include "diagram/Scales.h"
 
 #include <array>
+#include <string_view>
 
 namespace varnel {
 
@@ -127,6 +129,26 @@ constexpr std::array<ControlLayout, 52> controls{{
     C("PushButton3", Button, "", 787, 735, 86, 26, 9, "Quit"),
     C("CheckBox7", Check, "", 620, 738, 126, 20, 10, "show light cone"),
 }};
+
+// The row of the control of that name; a name not in the table does not compile.
+constexpr const ControlLayout& Row(std::string_view name) {
+    std::size_t i = 0;
+    while (i < controls.size() && name != controls[i].name)
+        ++i;
+    return controls.at(i);
+}
+
+// The sliders' ranges and start values that the diagram's scales and start values assume.
+static_assert(Row("SpeedSlider").minimum == speedKnobFirst &&
+                  Row("SpeedSlider").maximum == speedKnobLast,
+              "the speed slider's range is the one SpeedOfKnob and KnobOfSpeed assume");
+static_assert(Row("TimeSlider").minimum == 0 && Row("TimeSlider").maximum == 2 * timeSliderZero,
+              "the time slider's middle is the time 0");
+static_assert(Row("TimeSlider").value == timeSliderZero + startTime,
+              "the time slider starts at the start time");
+static_assert(Row("BlackLengthSlider").value * rodLengthStep == rodStartLength &&
+                  Row("RedLengthSlider").value * rodLengthStep == rodStartLength,
+              "the length sliders start at the rods' start length");
 
 // The 25 event hookups, in the order they are attached.
 const fw::Hookup<Window1> hookups[] = {

@@ -21,7 +21,8 @@ void ChangeViewpoint(std::int32_t to) {
     beta = -beta;
     isUpdating = true;
     Window1Instance()->EditField2()->setText(Text(fw::Str(beta)));
-    Window1Instance()->SpeedSlider()->setValue(40 - Window1Instance()->SpeedSlider()->value());
+    Window1Instance()->SpeedSlider()->setValue(
+        KnobOfOppositeSpeed(Window1Instance()->SpeedSlider()->value()));
     isUpdating = false;
     Refresh();
 }

@@ -36,7 +36,7 @@ void InitDiagram() {
     blackObject->index = 0;
     blackObject->cl = RGB(100, 100, 100);
     blackObject->position = 2;
-    blackObject->length = 144;
+    blackObject->length = rodStartLength;
     blackObject->isVisible = false;
     blackObject->hasShadow = false;
     blackObject->hasTrace = false;
@@ -45,7 +45,7 @@ void InitDiagram() {
     redObject->index = 1;
     redObject->cl = RGB(200, 0, 0);
     redObject->position = 0;
-    redObject->length = 144;
+    redObject->length = rodStartLength;
     redObject->isVisible = false;
     redObject->hasShadow = false;
     redObject->hasTrace = false;

@@ -1,6 +1,7 @@
 #include "State.h"
 
 #include "KoordSys.h"
+#include "Scales.h"
 #include "Thing.h"
 
 #include <array>
@@ -36,7 +37,7 @@ void SetModuleStartValues() {
     originY = 400;
     beta = 0.6;
     viewpoint = 0;
-    timeValue = 72;
+    timeValue = startTime;
     unitSetting = 3;
     spaceFactor = 0;
     spaceUnit.clear();
@@ -66,7 +67,7 @@ struct UnitRow {
     const char* timeUnit;
 };
 
-// One grid unit (72 px) on any axis; in every row length / time is the speed of light.
+// One grid unit (gridUnit px) on any axis; in every row length / time is the speed of light.
 constexpr std::array<UnitRow, 10> unitTable{{
     {3, " mm", 10, " ps"},
     {3, " cm", 100, " ps"},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagram/Scales.h"
 #include "framework/Color.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ namespace varnel {
 // the frame that does not own it measures it, laid onto that frame's space axis).
 class Thing {
 public:
-    std::int32_t length = 144; // canvas pixels
+    std::int32_t length = rodStartLength; // canvas pixels
     std::int32_t position = 2; // 0: extends to the left of its reference end, 1: to the right
     bool isVisible = false;
     bool hasShadow = false;
