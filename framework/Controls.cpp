@@ -16,10 +16,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleOption>
 #include <QtGlobal>
 
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -64,6 +66,7 @@ const char* EventName(Event event) {
         "Action",  "ValueChanged", "TextChange", "MouseDown", "MouseDrag",
         "MouseUp", "MouseMove",    "MouseEnter", "MouseExit", "Paint",
     };
+    static_assert(std::size(names) == eventCount, "one name for every event");
     return names[static_cast<int>(event)];
 }
 
@@ -72,6 +75,7 @@ const char* ShapeOf(const Handler& handler) {
     static constexpr const char* shapes[] = {"void(QWidget*)", "bool(QWidget*, int, int)",
                                              "void(QWidget*, int, int)",
                                              "void(QWidget*, Graphics&)"};
+    static_assert(std::size(shapes) == std::variant_size_v<Handler>, "one shape for every kind");
     return shapes[handler.index()];
 }
 
@@ -97,11 +101,12 @@ template <class T> T* As(QWidget* control, const ControlLayout& values) {
     return typed;
 }
 
-// The look of a slider with tick marks above the groove: the application's style, with room
-// for the ticks and the knob that fits both into our sliders' 16 px. The style's own 4 px for
-// the ticks push its 15 px knob down by as much, and the knob's lower edge falls outside the
-// slider; with 3 px for the ticks and a 12 px knob, the ticks stand in the top rows and the
-// knob below them ends on the slider's last row.
+// The look of a slider with tick marks above the groove: the application's style, with the
+// slider's height split between the ticks at the top and the knob below them. The style
+// centres the knob on the slider's middle row and then moves it down by the ticks' room; with
+// its own room for the ticks and its own knob, the knob's lower edge falls outside a slider as
+// low as ours. Here the ticks keep `tickRoom` rows and the knob is as thick as it can be while
+// it ends on the slider's last row.
 class TickSliderStyle : public QProxyStyle {
 public:
     // The style belongs to `owner`.
@@ -113,12 +118,28 @@ public:
                     const QWidget* widget) const override {
         switch (metric) {
         case PM_SliderTickmarkOffset:
-            return 3;
-        case PM_SliderThickness:
-            return 12;
-        default:
-            return QProxyStyle::pixelMetric(metric, option, widget);
+            return tickRoom;
+        case PM_SliderThickness: {
+            const int height = option ? option->rect.height() : widget ? widget->height() : 0;
+            if (const int knob = KnobThickness(height); knob > 0)
+                return knob;
+            break;
         }
+        default:
+            break;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+private:
+    static constexpr int tickRoom = 3;
+
+    // A knob of thickness t is placed from row (height - 1) / 2 - t / 2 + tickRoom down; it
+    // ends on the last row, height - 1, when t - t / 2 rows are left below the middle row
+    // after the ticks' room. The thickest such t is even. Zero where there is no room.
+    static int KnobThickness(int height) {
+        const int belowMiddle = height - (height - 1) / 2 - tickRoom;
+        return belowMiddle > 0 ? 2 * belowMiddle : 0;
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <typeinfo>
@@ -34,6 +35,8 @@ enum class Event {
     MouseExit,
     Paint,
 };
+// The number of events: Paint is the last of them.
+inline constexpr std::size_t eventCount = static_cast<std::size_t>(Event::Paint) + 1;
 
 using PlainHandler = std::function<void(QWidget*)>;
 using MouseDownHandler = std::function<bool(QWidget*, int, int)>;
