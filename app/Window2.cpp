@@ -55,13 +55,8 @@ constexpr fw::WindowLayout windowLayout{
 #define VARNEL_SYSTEM "Unix"
 #endif
 
-// The date this file was compiled, "Dec 9 2025" rather than the compiler's "Dec  9 2025".
-std::string BuildDate() {
-    std::string date = __DATE__;
-    if (const auto blanks = date.find("  "); blanks != std::string::npos)
-        date.erase(blanks, 1);
-    return date;
-}
+// The date this file was compiled, as shown.
+std::string BuildDate() { return ShownDate(__DATE__); }
 
 // The four controls in creation order; positions are window coordinates, also for the two
 // labels inside the rectangle.
@@ -133,6 +128,14 @@ QImage& PictureSlot() {
 }
 
 } // namespace
+
+std::string ShownDate(std::string_view compilerDate) {
+    std::string shown;
+    for (const char c : compilerDate)
+        if (c != ' ' || shown.empty() || shown.back() != ' ')
+            shown += c;
+    return shown;
+}
 
 const std::string& AboutText() {
     static const std::string text =

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <string>
+#include <string_view>
 
 namespace varnel {
 
@@ -47,6 +48,10 @@ private:
 
 // The open about window; when none is open, a new one is built and opened.
 Window2* Window2Instance();
+
+// A date as the compiler writes it, with the day padded to two places by a blank ("Dec  9
+// 2025"), as the about text shows it: one blank between its parts ("Dec 9 2025").
+std::string ShownDate(std::string_view compilerDate);
 
 // The about text: four lines separated by CR, the last without a line break.
 const std::string& AboutText();
