@@ -13,6 +13,8 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -235,6 +237,46 @@ TEST_F(StartupTest, RunsOneMainWindowUntilQuitAndReleasesInOrder) {
         EXPECT_EQ(fw::Window::ImplicitWindow(Window1::className), nullptr)
             << "shut-down closes the windows before the toolkit goes";
         CloseAllWindows();
+    }
+}
+
+} // namespace varnel::test
+
+namespace varnel::test {
+
+// The real program, started on its own and quit as a user quits it, ends with the status 0:
+// it lets go of the toolkit before the process ends. Quitting from a zero-delay timer once the
+// main window is up (see tests/program/QuitAtStart.cpp).
+TEST(ProgramProcess, QuitsWithTheStatusZero) {
+    struct Row {
+        const char* name;
+        const char* way;
+        const char* said;
+    };
+    const Row rows[] = {
+        {"Quit button", "button", "clicking the Quit button"},
+        {"File menu's Quit", "menu", "choosing File > Quit"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QUIT_BY", row.way);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.start(QUITTING_PROGRAM, {});
+        ASSERT_TRUE(program.waitForStarted(30000)) << program.errorString().toStdString();
+        const bool ended = program.waitForFinished(120000);
+        if (!ended) {
+            program.kill();
+            program.waitForFinished();
+        }
+        const std::string out = program.readAllStandardOutput().toStdString();
+        const std::string err = program.readAllStandardError().toStdString();
+        ASSERT_TRUE(ended) << "the program did not end; it said: " << out << err;
+        EXPECT_NE(out.find(row.said), std::string::npos) << out;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << err;
+        EXPECT_EQ(program.exitCode(), 0) << err;
     }
 }
 
