@@ -42,7 +42,8 @@ extern std::shared_ptr<Thing> blackObject;
 extern std::shared_ptr<Thing> redObject;
 
 // Gives every module variable its start value, in the order of declaration: the origin
-// (300, 400), beta 0.6, the time startTime (one grid unit), unit setting 3; everything else 0, false, empty or nil.
+// (300, 400), beta 0.6, the time startTime (one grid unit), unit setting 3; everything else
+// 0, false, empty or nil.
 void SetModuleStartValues();
 
 // Sets spaceFactor, spaceUnit, timeFactor and timeUnit, in this order, from the row of
