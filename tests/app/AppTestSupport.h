@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Window1.h"
+#include "app/Window2.h"
 #include "diagram/State.h"
 #include "framework/Printing.h"
 #include "framework/RecordingGraphics.h"
@@ -217,6 +218,27 @@ protected:
 
 private:
     fw::SystemServices* previous_ = nullptr;
+};
+
+// The main window with the fake services, and the about window chosen over it as the menu bar
+// chooses it. The about window runs no dialog; its picture is loaded afresh for each test.
+class AboutWindowFixture : public FakeServicesTest {
+protected:
+    void SetUp() override {
+        fake.expectsDialogs = false;
+        ForgetAboutPicture();
+        FakeServicesTest::SetUp();
+    }
+    void TearDown() override {
+        FakeServicesTest::TearDown();
+        ForgetAboutPicture();
+    }
+
+    // Chooses "About ..." as the menu bar does, by the item's name.
+    Window2* ChooseAbout() {
+        EXPECT_TRUE(window->RunMenuHandler("aboutItem"));
+        return dynamic_cast<Window2*>(fw::Window::ImplicitWindow(Window2::className));
+    }
 };
 
 } // namespace varnel::test

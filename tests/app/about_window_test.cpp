@@ -30,25 +30,9 @@ namespace {
 const std::string webPage = "https://vd.example.org";
 const std::string mailMessage = "mailto:author@example.org";
 
-// The about window runs no dialog.
-class AboutWindowTest : public FakeServicesTest {
+// The about window, with what its tests share.
+class AboutWindowTest : public AboutWindowFixture {
 protected:
-    void SetUp() override {
-        fake.expectsDialogs = false;
-        ForgetAboutPicture();
-        FakeServicesTest::SetUp();
-    }
-    void TearDown() override {
-        FakeServicesTest::TearDown();
-        ForgetAboutPicture();
-    }
-
-    // Chooses "About ..." as the menu bar does, by the item's name.
-    Window2* ChooseAbout() {
-        EXPECT_TRUE(window->RunMenuHandler("aboutItem"));
-        return dynamic_cast<Window2*>(fw::Window::ImplicitWindow(Window2::className));
-    }
-
     static void Close(Window2* about) {
         about->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -26,26 +26,14 @@ namespace {
 // The windows a case looks at.
 enum class Shown { MainWindow, AboutWindow };
 
-// The main window with the about window opened over it; the about window runs no dialog.
-class WindowLookTest : public FakeServicesTest {
+// The main window, with the about window opened over it where a case looks at that.
+class WindowLookTest : public AboutWindowFixture {
 protected:
-    void SetUp() override {
-        fake.expectsDialogs = false;
-        ForgetAboutPicture();
-        FakeServicesTest::SetUp();
-    }
-    void TearDown() override {
-        FakeServicesTest::TearDown();
-        ForgetAboutPicture();
-    }
-
     // The window, shown on screen; null, with a failure, where it does not open.
     fw::Window* Open(Shown which) {
         fw::Window* shown = window;
-        if (which == Shown::AboutWindow) {
-            EXPECT_TRUE(window->RunMenuHandler("aboutItem"));
-            shown = fw::Window::ImplicitWindow(Window2::className);
-        }
+        if (which == Shown::AboutWindow)
+            shown = ChooseAbout();
         if (!shown) {
             ADD_FAILURE() << "the window did not open";
             return nullptr;
