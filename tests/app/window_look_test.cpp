@@ -272,8 +272,8 @@ const LabelCase labelCases[] = {
 // The ink of a label's text lies inside the label, in the text's colour. In its first row it is
 // as tall as that row's glyphs are in the font the label is meant to have, less at most two
 // rows of faint edges, and no taller than a line of that font; it starts at the label's left
-// and ends where the row's advance does, give or take less than a character (the last
-// glyph's side bearing, and a pixel of edge).
+// and ends where the row's advance does, or where the label does if that comes first, give or
+// take less than a character (the last glyph's side bearing, and a pixel of edge).
 TEST_F(WindowLookTest, LabelsShowTheirTextAtTheSizeOfTheirFont) {
     std::array<QImage, 2> shown;
     for (const LabelCase& c : labelCases) {
@@ -318,7 +318,11 @@ TEST_F(WindowLookTest, LabelsShowTheirTextAtTheSizeOfTheirFont) {
         EXPECT_LT(ink.left() - place.left(), slack) << "ink " << Text(ink);
         const int advance = metrics.horizontalAdvance(row);
         EXPECT_LE(ink.right() + 1 - place.left(), advance + 1) << "ink " << Text(ink);
-        EXPECT_GE(ink.right() + 1 - place.left(), advance - slack) << "ink " << Text(ink);
+        // A text wider than its label, as some machines' fonts make it, is cut at the label's
+        // right edge.
+        const int shownWidth = std::min(advance, place.width());
+        EXPECT_GE(ink.right() + 1 - place.left(), shownWidth - slack)
+            << "ink " << Text(ink) << ", text " << advance << " px wide";
     }
 }
 
