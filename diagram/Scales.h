@@ -54,8 +54,8 @@ inline constexpr std::int32_t KnobOfOppositeSpeed(std::int32_t knob) {
 // shows a typed speed only roughly: 0.6 puts it on 31 (Round(31.4)), which the slider itself
 // reads as 0.55, not on 32. That is harmless, since the typed number is the speed: it is kept
 // as typed, and the knob is moved while the speed controls' guard holds, so its own handler
-// does not turn it back into a speed. Changing the factor to speedKnobAtRest would move every
-// knob that follows a typed speed, and the speeds a user sees after dragging it.
+// does not turn it back into a speed. Keep the factor: with speedKnobAtRest in its place, a
+// typed speed of 0.98 or more (or -0.98 or less) would ask for a knob beyond the range.
 inline std::int32_t KnobOfSpeed(double speed) {
     return fw::ToInt32(fw::Round(speed * (speedKnobAtRest - 1) + speedKnobAtRest));
 }
