@@ -67,7 +67,8 @@ const char* EventName(Event event) {
         "MouseUp", "MouseMove",    "MouseEnter", "MouseExit", "Paint",
     };
     static_assert(std::size(names) == eventCount, "one name for every event");
-    return names[static_cast<int>(event)];
+    const auto i = static_cast<std::size_t>(event);
+    return i < eventCount ? names[i] : "(none)";
 }
 
 // The shapes of the handlers, in the order of Handler's alternatives.
@@ -102,11 +103,13 @@ template <class T> T* As(QWidget* control, const ControlLayout& values) {
 }
 
 // The look of a slider with tick marks above the groove: the application's style, with the
-// slider's height split between the ticks at the top and the knob below them. The style
-// centres the knob on the slider's middle row and then moves it down by the ticks' room; with
-// its own room for the ticks and its own knob, the knob's lower edge falls outside a slider as
-// low as ours. Here the ticks keep `tickRoom` rows and the knob is as thick as it can be while
-// it ends on the slider's last row.
+// slider's height split between the ticks at the top and the knob below them. Fusion, the
+// style Qt gives the program unless a platform theme chooses another, centres the knob on the
+// slider's middle row and then moves it down by the ticks' room; with its own room for the
+// ticks and its own knob, the knob's lower edge falls outside a slider as low as ours. Here
+// the ticks keep `tickRoom` rows and the knob is as thick as it can be while it ends on the
+// slider's last row. That serves sliders 6 px high or more (ours are 16); a lower one has no
+// room for a knob below the ticks and keeps the base style's knob.
 class TickSliderStyle : public QProxyStyle {
 public:
     // The style belongs to `owner`.
@@ -134,9 +137,10 @@ public:
 private:
     static constexpr int tickRoom = 3;
 
-    // A knob of thickness t is placed from row (height - 1) / 2 - t / 2 + tickRoom down; it
+    // Fusion places a knob of thickness t from row (height - 1) / 2 - t / 2 + tickRoom down; it
     // ends on the last row, height - 1, when t - t / 2 rows are left below the middle row
-    // after the ticks' room. The thickest such t is even. Zero where there is no room.
+    // after the ticks' room. The thickest such t is even. Zero where there is no room, below
+    // 6 px.
     static int KnobThickness(int height) {
         const int belowMiddle = height - (height - 1) / 2 - tickRoom;
         return belowMiddle > 0 ? 2 * belowMiddle : 0;
@@ -213,6 +217,8 @@ void AddEventHandler(QWidget* control, Event event, Handler handler) {
             canvas->onPaint = Take<PaintHandler>(handler, control, event);
             return;
         }
+        break;
+    case Event::Count:
         break;
     }
     NoSuchEvent(control, event);

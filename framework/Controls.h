@@ -34,9 +34,9 @@ enum class Event {
     MouseEnter,
     MouseExit,
     Paint,
+    Count, // not an event: the number of those above, which new events join
 };
-// The number of events: Paint is the last of them.
-inline constexpr std::size_t eventCount = static_cast<std::size_t>(Event::Paint) + 1;
+inline constexpr std::size_t eventCount = static_cast<std::size_t>(Event::Count);
 
 using PlainHandler = std::function<void(QWidget*)>;
 using MouseDownHandler = std::function<bool(QWidget*, int, int)>;
