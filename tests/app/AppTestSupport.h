@@ -9,9 +9,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
 #include <QPageLayout>
+#include <QPoint>
 #include <QPrinter>
+#include <QRect>
 #include <QRectF>
+#include <QRgb>
 #include <QTest>
 #include <QWidget>
 
@@ -31,6 +36,32 @@ inline void CloseAllWindows() {
     for (QWidget* w : QApplication::topLevelWidgets())
         w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Points, rectangles and colours as failure messages show them.
+inline std::string Text(QPoint p) {
+    return "(" + std::to_string(p.x()) + ", " + std::to_string(p.y()) + ")";
+}
+inline std::string Text(const QRect& r) {
+    return Text(r.topLeft()) + " to " + Text(r.bottomRight());
+}
+inline std::string Text(QRgb c) {
+    return "rgb(" + std::to_string(qRed(c)) + ", " + std::to_string(qGreen(c)) + ", " +
+           std::to_string(qBlue(c)) + ")";
+}
+
+// How far short of where a shown line of text ends its ink may stop: less than a character
+// (the last glyph's side bearing, and a pixel of faint edge).
+inline int EndSlack(const QFont& font) { return QFontMetrics(font).averageCharWidth(); }
+
+// The style option a control paints itself with; its builder is protected.
+template <class Option, class Control> Option StyleOptionOf(const Control* control) {
+    struct Access : Control {
+        using Control::initStyleOption;
+    };
+    Option option;
+    (control->*&Access::initStyleOption)(&option);
+    return option;
 }
 
 // Clicks a button as the user does: radio buttons and check boxes on their box, push buttons

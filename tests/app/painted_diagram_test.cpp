@@ -14,7 +14,9 @@
 #include "framework/PainterGraphics.h"
 #include "framework/RecordingGraphics.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -39,12 +41,12 @@ const QColor unpainted(255, 0, 255);
 
 // How much of a colour a pixel carries: how far it has gone from white towards the colour (0
 // white, 1 the colour itself) and how far, in levels, it lies off the way between the two.
-struct Ink {
+struct PixelInk {
     double share = 0;
     double tint = 0;
 };
 
-Ink InkOf(QRgb pixel, fw::Color color) {
+PixelInk InkOf(QRgb pixel, fw::Color color) {
     const double way[3] = {255.0 - color.red, 255.0 - color.green, 255.0 - color.blue};
     const double gone[3] = {255.0 - qRed(pixel), 255.0 - qGreen(pixel), 255.0 - qBlue(pixel)};
     double along = 0, length2 = 0;
@@ -52,7 +54,7 @@ Ink InkOf(QRgb pixel, fw::Color color) {
         along += gone[i] * way[i];
         length2 += way[i] * way[i];
     }
-    Ink ink;
+    PixelInk ink;
     ink.share = along / length2;
     double off2 = 0;
     for (int i = 0; i < 3; ++i) {
@@ -68,13 +70,8 @@ Ink InkOf(QRgb pixel, fw::Color color) {
 constexpr double showsShare = 0.5;
 constexpr double showsTint = 48;
 bool Shows(QRgb pixel, fw::Color color) {
-    const Ink ink = InkOf(pixel, color);
+    const PixelInk ink = InkOf(pixel, color);
     return ink.share >= showsShare && ink.tint <= showsTint;
-}
-
-std::string Rgb(QRgb p) {
-    return "rgb(" + std::to_string(qRed(p)) + "," + std::to_string(qGreen(p)) + "," +
-           std::to_string(qBlue(p)) + ")";
 }
 
 // A recorded call and where the surface puts its ink.
@@ -86,14 +83,19 @@ struct Drawn {
     QRectF bounds;     // where its ink may go
 };
 
-// The box a text takes in the font the surface sets on its painter for the call.
+// The font a recorded call asks for: the family it names ("System" is the interface font),
+// a sans-serif one where the machine lacks that family, as many pixels high as its size.
+QFont FontOf(const Call& call) {
+    QFont font =
+        call.font == "System" ? QApplication::font() : QFont(QString::fromStdString(call.font));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(std::lround(call.size)));
+    return font;
+}
+
+// The box a text takes in the font its call asks for.
 QRectF TextBox(const Call& call) {
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    fw::PainterGraphics g(painter);
-    g.TextFont(call.font);
-    g.TextSize(call.size);
-    const QFontMetricsF metrics(painter.font(), &scratch);
+    const QFontMetricsF metrics(FontOf(call));
     QString text = QString::fromStdString(call.text);
     while (text.endsWith(' '))
         text.chop(1);
@@ -327,7 +329,7 @@ TEST_F(PaintedDiagramTest, CalibrationCirclesAreOnePixelGreyRims) {
             double tint = 0;
             for (int k = s.first; k <= s.last; ++k) {
                 const QRgb p = image.pixel(s.X(k), s.Y(k));
-                const Ink ink = InkOf(p, call.color);
+                const PixelInk ink = InkOf(p, call.color);
                 sum += std::max(ink.share, 0.0);
                 if (ink.share > most) {
                     most = ink.share;
@@ -342,7 +344,7 @@ TEST_F(PaintedDiagramTest, CalibrationCirclesAreOnePixelGreyRims) {
             // grey, so only where the ink is that grey; pen width 2 reads about 1.8 to 2.
             std::string bad;
             if (most < 0.25 || most > 1.15 || tint > 10)
-                bad = "the inkiest pixel is " + Rgb(inkiest) + ", not the circles' grey";
+                bad = "the inkiest pixel is " + Text(inkiest) + ", not the circles' grey";
             else if (width < 0.5 || width > 1.4)
                 bad = "the rim is " + std::to_string(width) + " px wide";
             else if (sharp && most < 0.6 * sum)
@@ -418,7 +420,7 @@ TEST_F(PaintedDiagramTest, LinesShowTheirColourAndPenWidth) {
             std::vector<int> shown, covered;
             for (int j = s.first; j <= s.last; ++j) {
                 const QRgb p = image.pixel(s.X(j), s.Y(j));
-                const Ink ink = InkOf(p, call.color);
+                const PixelInk ink = InkOf(p, call.color);
                 if (ink.share > most && ink.tint <= showsTint) {
                     most = ink.share;
                     inkiest = p;
@@ -430,7 +432,7 @@ TEST_F(PaintedDiagramTest, LinesShowTheirColourAndPenWidth) {
             }
             std::string bad;
             if (most < 0.75)
-                bad = "the inkiest pixel is " + Rgb(inkiest) + ", not the line's colour";
+                bad = "the inkiest pixel is " + Text(inkiest) + ", not the line's colour";
             else if (straight && shown != covered)
                 bad = ::testing::PrintToString(shown) + " show the colour, not " +
                       ::testing::PrintToString(covered);
@@ -497,7 +499,7 @@ TEST_F(PaintedDiagramTest, FillShowsWhereNothingElseIsDrawn) {
             findings.Checked();
             if (image.pixel(x, y) != expected)
                 findings.Wrong("(" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
-                               Rgb(image.pixel(x, y)));
+                               Text(image.pixel(x, y)));
         }
     EXPECT_GT(findings.CheckedCount(), image.width() * image.height() / 2)
         << "most of the canvas is empty";

@@ -240,10 +240,6 @@ TEST_F(StartupTest, RunsOneMainWindowUntilQuitAndReleasesInOrder) {
     }
 }
 
-} // namespace varnel::test
-
-namespace varnel::test {
-
 // The real program, started on its own and quit as a user quits it, ends with the status 0:
 // it lets go of the toolkit before the process ends. Quitting from a zero-delay timer once the
 // main window is up (see tests/program/QuitAtStart.cpp).

@@ -137,6 +137,8 @@ TEST(ModalAnswerLimits, EachLimitRunsOnItsOwnClock) {
     // clang-format off
     const Row rows[] = {
         {"slow to show up, closes in time", 600, 100, 3000, 400, true, ""},
+        {"slow to show up, closes in its own time past the show-up limit", 600, 600, 1000, 2000,
+         true, ""},
         {"shows up at once, closes in time", 0, 100, 3000, 400, true, ""},
         {"never shows up", -1, -1, 300, 400, false, "it did not show up within 300 ms"},
         {"answered, never closes", 0, -1, 3000, 300, true,

@@ -1,6 +1,6 @@
-// What the user sees of the windows' white panels and labels, on grabs of the shown windows:
+// What the user sees of the windows' white panels and texts, on grabs of the shown windows:
 // the panels are filled white inside a black border and stand out from the window's grey, and
-// every label shows its text at the size of the font it is meant to have.
+// every control that shows a text shows all of it, in the font it is meant to have.
 #include "AppTestSupport.h"
 
 #include "app/Window2.h"
@@ -8,9 +8,19 @@
 #include "framework/Window.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTextLayout>
 
@@ -54,17 +64,6 @@ QImage ShownContent(fw::Window* w) {
 QRect PlaceOf(const fw::Window* w, const QWidget* control) {
     return QRect(control->mapTo(w->Content(), QPoint(0, 0)), control->size());
 }
-
-std::string Text(QPoint p) {
-    return "(" + std::to_string(p.x()) + ", " + std::to_string(p.y()) + ")";
-}
-
-std::string Text(QRgb c) {
-    return "rgb(" + std::to_string(qRed(c)) + ", " + std::to_string(qGreen(c)) + ", " +
-           std::to_string(qBlue(c)) + ")";
-}
-
-std::string Text(const QRect& r) { return Text(r.topLeft()) + " to " + Text(r.bottomRight()); }
 
 // The pixels of one part of a picture that should all have one colour: how many were looked
 // at, how many have another colour, and the first of those.
@@ -184,24 +183,57 @@ TEST_F(WindowLookTest, PanelsAreWhiteInsideABlackBorderOnTheWindowsGrey) {
     }
 }
 
-// Where a label's text has ink: the box around its dark pixels and the darkest of them.
-struct Ink {
+// Where a text has ink in an area of a picture: the pixels that carry at least half of the
+// text's colour over the area's background, its lightest pixel. The box around them, the
+// darkest of them, and the longest run of them unbroken in one row, such as an underline.
+struct TextInk {
     QRect box;
     QRgb darkest = white;
+    int longestRun = 0;
 };
 
-Ink InkIn(const QImage& shown, const QRect& area) {
-    Ink ink;
-    const QRect r = area & shown.rect();
+TextInk TextInkIn(const QImage& picture, const QRect& area, QRgb colour) {
+    const QRect r = area & picture.rect();
+    int background = qGray(colour);
     for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            background = std::max(background, qGray(picture.pixel(x, y)));
+    TextInk ink;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        int run = 0;
         for (int x = r.left(); x <= r.right(); ++x) {
-            const QRgb colour = shown.pixel(x, y);
-            if (qGray(colour) >= 128)
+            const QRgb pixel = picture.pixel(x, y);
+            if (2 * qGray(pixel) > background + qGray(colour)) {
+                run = 0;
                 continue;
+            }
             ink.box |= QRect(x, y, 1, 1);
-            if (qGray(colour) < qGray(ink.darkest))
-                ink.darkest = colour;
+            if (qGray(pixel) < qGray(ink.darkest))
+                ink.darkest = pixel;
+            ink.longestRun = std::max(ink.longestRun, ++run);
         }
+    }
+    return ink;
+}
+
+// The ink of a text drawn alone in a font, black on white, at the control's resolution: the
+// whole of it, with the box's left counted from where the text starts, its top from the
+// baseline.
+TextInk WholeInkOf(const QString& text, const QFont& font, const QWidget* control) {
+    const QFontMetrics metrics(font, control);
+    const int margin = metrics.height();
+    QImage image(metrics.horizontalAdvance(text) + 2 * margin, 3 * margin, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(control->logicalDpiX() / 0.0254));
+    image.setDotsPerMeterY(qRound(control->logicalDpiY() / 0.0254));
+    image.fill(white);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(QColor(Qt::black));
+        painter.drawText(QPoint(margin, 2 * margin), text);
+    }
+    TextInk ink = TextInkIn(image, image.rect(), black);
+    ink.box.translate(-margin, -2 * margin);
     return ink;
 }
 
@@ -211,118 +243,182 @@ bool Near(QRgb a, QRgb b) {
            std::abs(qBlue(a) - qBlue(b)) <= 32;
 }
 
-// The text of a label's first row, as a label of that width lays it out in that font: lines
-// end at CR, and a multiline label wraps them at word boundaries.
-QString FirstRow(const QString& text, const QFont& font, int width, bool multiline) {
-    if (!multiline)
-        return text;
-    const QString line = text.section(QLatin1Char('\r'), 0, 0);
-    QTextLayout layout(line, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine row = layout.createLine();
-    row.setLineWidth(width);
-    layout.endLayout();
-    return line.mid(row.textStart(), row.textLength()).trimmed();
-}
-
-// The fonts labels are meant to have: the interface font, or the one a label names.
+// The fonts controls are meant to have: the interface font, or the one a label names.
 enum class Face { Interface, Arial12, Arial12Underlined };
 
-QFont FontOf(Face face) {
+QFont FontOf(Face face, const QWidget* control) {
     if (face == Face::Interface)
-        return QApplication::font();
+        return QApplication::font(control);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     font.setUnderline(face == Face::Arial12Underlined);
     return font;
 }
 
-struct LabelCase {
+// The controls meant to show their text otherwise than in the interface font, in black.
+struct MeantLook {
     Shown window;
     const char* name;
-    const char* text; // null: the about text
     Face face;
     QRgb colour;
-    bool multiline;
 };
 
-// clang-format off
-const LabelCase labelCases[] = {
-    {Shown::MainWindow,  "StaticText1",  "v/c",                          Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText2",  "Position",                     Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText3",  "Position",                     Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText4",  "Length",                       Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText5",  "Length",                       Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText7",  "all my clocks read then",      Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText8",  "my event position",            Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText9",  "that red clock there reads",   Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText10", "red's event position",         Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText11", "all my clocks read then",      Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText12", "my event position",            Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText13", "that black clock there reads", Face::Interface,         black,              false},
-    {Shown::MainWindow,  "StaticText14", "black's event position",       Face::Interface,         black,              false},
-    {Shown::AboutWindow, "StaticText1",  nullptr,                        Face::Arial12,           black,              true},
-    {Shown::AboutWindow, "StaticText2",  "vd.example.org",               Face::Arial12Underlined, qRgb(0, 64, 128),   false},
+const MeantLook otherLooks[] = {
+    {Shown::AboutWindow, "StaticText1", Face::Arial12, black},
+    {Shown::AboutWindow, "StaticText2", Face::Arial12Underlined, qRgb(0, 64, 128)},
 };
-// clang-format on
 
-// The ink of a label's text lies inside the label, in the text's colour. In its first row it is
-// as tall as that row's glyphs are in the font the label is meant to have, less at most two
-// rows of faint edges, and no taller than a line of that font; it starts at the label's left
-// and ends where the row's advance does, or where the label does if that comes first, give or
-// take less than a character (the last glyph's side bearing, and a pixel of edge).
-TEST_F(WindowLookTest, LabelsShowTheirTextAtTheSizeOfTheirFont) {
-    std::array<QImage, 2> shown;
-    for (const LabelCase& c : labelCases) {
-        SCOPED_TRACE(std::string(c.window == Shown::MainWindow ? "main window " : "about window ") +
-                     c.name);
-        fw::Window* w = Open(c.window);
-        ASSERT_NE(w, nullptr);
-        QImage& picture = shown[static_cast<int>(c.window)];
-        if (picture.isNull())
-            picture = ShownContent(w);
-        auto* label = w->Control<QLabel>(c.name);
-        ASSERT_NE(label, nullptr);
-        const QRect place = PlaceOf(w, label);
-        const QFont font = FontOf(c.face);
-        const QFontMetrics metrics(font);
-        const QString text =
-            c.text ? QString::fromUtf8(c.text) : QString::fromStdString(AboutText());
-        const QString row = FirstRow(text, font, place.width(), c.multiline);
-        ASSERT_FALSE(row.isEmpty());
+// How a control of that window is meant to show its text.
+MeantLook MeantLookOf(Shown window, const QWidget* control) {
+    for (const MeantLook& look : otherLooks)
+        if (look.window == window && control->objectName() == QLatin1String(look.name))
+            return look;
+    return {window, "", Face::Interface, black};
+}
 
-        // Around the label, as far as its neighbours allow: the ink is the label's own.
-        const Ink all = InkIn(picture, place.adjusted(-3, -3, 3, 3));
-        if (all.box.isEmpty()) {
-            ADD_FAILURE() << "no text shown in " << Text(place);
+// One row of text that a control shows: the text, the part of the window where its ink must
+// be (from where the control starts the row to the control's right edge, as high as the
+// row), and whether the row starts at that part's left, as a left-aligned one does.
+struct ShownRow {
+    QString text;
+    QRect area;
+    bool fromLeft = true;
+};
+
+// The rows of a label that wraps: its lines, each wrapped at words where the label's width
+// ends, as a label lays them out in that font.
+std::vector<QString> WrappedRows(const QString& text, const QFont& font, int width) {
+    std::vector<QString> rows;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (line.isEmpty()) {
+            rows.push_back(line);
             continue;
         }
-        EXPECT_TRUE(place.contains(all.box))
-            << "ink at " << Text(all.box) << ", outside the label at " << Text(place);
-        EXPECT_TRUE(Near(all.darkest, c.colour))
-            << "darkest ink " << Text(all.darkest) << ", text colour " << Text(c.colour);
+        QTextLayout layout(line, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+            row.setLineWidth(width);
+            rows.push_back(line.mid(row.textStart(), row.textLength()));
+        }
+        layout.endLayout();
+    }
+    return rows;
+}
 
-        const QRect firstRow =
-            c.multiline ? QRect(place.left(), place.top(), place.width(), metrics.lineSpacing())
-                        : place;
-        const QRect ink = InkIn(picture, firstRow).box;
-        const QRect glyphs = metrics.tightBoundingRect(row);
-        EXPECT_GE(ink.height(), glyphs.height() - 2)
-            << "ink " << Text(ink) << " for \"" << row.toStdString() << "\", glyphs "
-            << glyphs.height() << " px tall";
-        EXPECT_LE(ink.height(), metrics.height()) << "ink " << Text(ink);
-        const int slack = metrics.averageCharWidth();
-        EXPECT_LT(ink.left() - place.left(), slack) << "ink " << Text(ink);
-        const int advance = metrics.horizontalAdvance(row);
-        EXPECT_LE(ink.right() + 1 - place.left(), advance + 1) << "ink " << Text(ink);
-        // A text wider than its label, as some machines' fonts make it, is cut at the label's
-        // right edge.
-        const int shownWidth = std::min(advance, place.width());
-        EXPECT_GE(ink.right() + 1 - place.left(), shownWidth - slack)
-            << "ink " << Text(ink) << ", text " << advance << " px wide";
+// The rows of text a label, check box, radio button, push button or group box title shows,
+// in the font it is meant to have; none for other controls.
+std::vector<ShownRow> RowsShownBy(const fw::Window* w, QWidget* control, const QFont& font) {
+    const QRect place = PlaceOf(w, control);
+    // The part of the control from its column `left` on, and from its row `top` on, `height`
+    // rows high.
+    const auto from = [&place](int left, int top, int height) {
+        return QRect(place.left() + left, place.top() + top, place.width() - left, height) & place;
+    };
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        const bool fromLeft = (label->alignment() & Qt::AlignLeft) != 0;
+        if (!label->wordWrap())
+            return {{label->text(), place, fromLeft}};
+        const int spacing = QFontMetrics(font, control).lineSpacing();
+        std::vector<ShownRow> rows;
+        for (const QString& text : WrappedRows(label->text(), font, label->width()))
+            rows.push_back(
+                {text, from(0, spacing * static_cast<int>(rows.size()), spacing), fromLeft});
+        return rows;
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(control)) {
+        const auto option = StyleOptionOf<QStyleOptionGroupBox>(box);
+        const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, box);
+        return {{box->title(), from(title.left(), title.top(), title.height())}};
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control))
+        return {{button->text(), place, false}};
+    // Check boxes and radio buttons start their text beside the box or circle.
+    QRect contents;
+    if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        const auto option = StyleOptionOf<QStyleOptionButton>(check);
+        contents = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+    } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+        const auto option = StyleOptionOf<QStyleOptionButton>(radio);
+        contents = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+    } else {
+        return {};
+    }
+    return {
+        {static_cast<QAbstractButton*>(control)->text(), from(contents.left(), 0, place.height())}};
+}
+
+// Every control of both windows that shows a text shows all of it in the font it is meant to
+// have, in its colour: each row's ink is as wide and as tall as the whole text's ink in that
+// font, within a pixel, so a text wider than its control, cut at the control's edge, fails; a
+// left-aligned row's ink starts where the text's does; an underline shows as a run of ink
+// under the whole text. A label's ink stays inside the label.
+TEST_F(WindowLookTest, ControlsShowAllOfTheirTextInTheirFont) {
+    std::vector<std::string> otherLooksSeen; // of the controls in otherLooks, those looked at
+    for (const Shown which : {Shown::MainWindow, Shown::AboutWindow}) {
+        const std::string windowName =
+            which == Shown::MainWindow ? "main window " : "about window ";
+        fw::Window* w = Open(which);
+        ASSERT_NE(w, nullptr);
+        const QImage picture = ShownContent(w);
+        for (QWidget* control : w->Content()->findChildren<QWidget*>()) {
+            if (!control->isVisible())
+                continue;
+            const std::string name = control->objectName().toStdString();
+            SCOPED_TRACE(windowName + name);
+            const MeantLook look = MeantLookOf(which, control);
+            if (*look.name)
+                otherLooksSeen.push_back(windowName + name);
+            const QFont font = FontOf(look.face, control);
+
+            if (qobject_cast<QLabel*>(control)) {
+                const QRect place = PlaceOf(w, control);
+                const QRect around =
+                    TextInkIn(picture, place.adjusted(-3, -3, 3, 3), look.colour).box;
+                EXPECT_TRUE(around.isEmpty() || place.contains(around))
+                    << "ink at " << Text(around) << ", outside the label at " << Text(place);
+            }
+            for (const ShownRow& row : RowsShownBy(w, control, font)) {
+                if (row.text.trimmed().isEmpty())
+                    continue;
+                SCOPED_TRACE("\"" + row.text.toStdString() + "\"");
+                const TextInk whole = WholeInkOf(row.text, font, control);
+                ASSERT_FALSE(whole.box.isEmpty());
+                const TextInk shown = TextInkIn(picture, row.area, look.colour);
+                if (shown.box.isEmpty()) {
+                    ADD_FAILURE() << "no text shown in " << Text(row.area);
+                    continue;
+                }
+                EXPECT_TRUE(Near(shown.darkest, look.colour))
+                    << "darkest ink " << Text(shown.darkest) << ", text colour "
+                    << Text(look.colour);
+                EXPECT_NEAR(shown.box.width(), whole.box.width(), 1)
+                    << "ink " << Text(shown.box) << ", " << shown.box.width()
+                    << " px wide; the whole text's ink is " << whole.box.width() << " px wide"
+                    << (shown.box.width() < whole.box.width() ? ": the text is cut" : "");
+                EXPECT_NEAR(shown.box.height(), whole.box.height(), 1)
+                    << "ink " << Text(shown.box) << ", " << shown.box.height()
+                    << " px tall; the whole text's ink is " << whole.box.height() << " px tall";
+                if (row.fromLeft) {
+                    EXPECT_NEAR(shown.box.left() - row.area.left(), whole.box.left(), 1)
+                        << "ink " << Text(shown.box) << " in " << Text(row.area);
+                }
+                EXPECT_NEAR(shown.longestRun, whole.longestRun, 2)
+                    << "the longest run of ink in one row; an underline runs under the whole "
+                       "text";
+            }
+        }
+    }
+    for (const MeantLook& look : otherLooks) {
+        const std::string name =
+            std::string(look.window == Shown::MainWindow ? "main window " : "about window ") +
+            look.name;
+        EXPECT_NE(std::find(otherLooksSeen.begin(), otherLooksSeen.end(), name),
+                  otherLooksSeen.end())
+            << name << " was not looked at";
     }
 }
 
