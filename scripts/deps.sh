@@ -6,7 +6,9 @@ varnel_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation
+  # DejaVu beside Liberation: with Liberation alone, a bare Debian 13 gives Liberation Mono for
+  # sans-serif, and the window comes out in a monospace face with its labels cut.
+  fonts-liberation fonts-dejavu-core
   xvfb xauth
   poppler-utils
 )
@@ -26,6 +28,16 @@ varnel_offered() {
   [ -n "$candidate" ] && [ "$candidate" != "(none)" ]
 }
 
+# Whether apt holds any package lists: a root that never fetched them, or an image that cleaned
+# them, has none, and then no package looks offered. apt-get indextargets names the Packages
+# lists that are on disk, wherever apt keeps them and however it compresses them. apt-cache
+# policy on a package that surely exists would not tell: without lists it still gives each
+# installed package a candidate, from dpkg's status.
+varnel_have_lists() {
+  # shellcheck disable=SC2016 # $(FILENAME) is apt's field, not the shell's
+  [ -n "$(apt-get indextargets --format '$(FILENAME)' 'Created-By: Packages' 2>/dev/null)" ]
+}
+
 # varnel_install_deps [WANTED...]: installs every package above that is missing, and each
 # WANTED package that is missing where the Debian release offers it; a WANTED package that it
 # does not offer is left out without a word, for the caller to tell.
@@ -38,13 +50,16 @@ varnel_install_deps() {
     varnel_installed "$p" || wanted+=("$p")
   done
   # Lists that do not offer a wanted package are brought up to date only when something else
-  # must be installed anyway: a release without it is not asked again on every run.
+  # must be installed anyway, when there are no lists at all, or under CI, which must not go
+  # without it: a newcomer's release without it is not asked again on every run.
   local offered=()
   for p in "${wanted[@]}"; do
     varnel_offered "$p" && offered+=("$p")
   done
   if [ ${#missing[@]} -eq 0 ] && [ ${#offered[@]} -eq 0 ]; then
-    return 0
+    if [ ${#wanted[@]} -eq 0 ] || { [ "${CI:-}" != true ] && varnel_have_lists; }; then
+      return 0
+    fi
   fi
   local sudo=""
   if [ "$(id -u)" -ne 0 ]; then
@@ -63,6 +78,9 @@ varnel_install_deps() {
   for p in "${wanted[@]}"; do
     varnel_offered "$p" && install+=("$p")
   done
+  if [ ${#install[@]} -eq 0 ]; then
+    return 0 # only wanted ones, and the fresh lists do not offer them either
+  fi
   echo "Installing: ${install[*]}"
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${install[@]}"
 }
