@@ -68,7 +68,7 @@ const char* EventName(Event event) {
     };
     static_assert(std::size(names) == eventCount, "one name for every event");
     const auto i = static_cast<std::size_t>(event);
-    return i < eventCount ? names[i] : "(none)";
+    return i < eventCount ? names[i] : "Count (not an event)";
 }
 
 // The shapes of the handlers, in the order of Handler's alternatives.

@@ -9,8 +9,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFont>
-#include <QFontMetrics>
 #include <QPageLayout>
 #include <QPoint>
 #include <QPrinter>
@@ -49,10 +47,6 @@ inline std::string Text(QRgb c) {
     return "rgb(" + std::to_string(qRed(c)) + ", " + std::to_string(qGreen(c)) + ", " +
            std::to_string(qBlue(c)) + ")";
 }
-
-// How far short of where a shown line of text ends its ink may stop: less than a character
-// (the last glyph's side bearing, and a pixel of faint edge).
-inline int EndSlack(const QFont& font) { return QFontMetrics(font).averageCharWidth(); }
 
 // The style option a control paints itself with; its builder is protected.
 template <class Option, class Control> Option StyleOptionOf(const Control* control) {

@@ -144,6 +144,10 @@ int InkOf(const WrappedLine& line, const std::vector<int>& ink) {
     return right;
 }
 
+// A line shows whole when its ink reaches to where its widest row ends, give or take less
+// than a character (the last glyph's side bearing and faint edge), and no further.
+int EndSlack(const QFont& font) { return QFontMetrics(font).averageCharWidth(); }
+
 // The compiler pads a day below 10 with a blank; the about text shows one blank between the
 // parts of the date, whatever the day.
 TEST(ShownDate, HasOneBlankBetweenItsParts) {

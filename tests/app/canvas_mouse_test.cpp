@@ -238,12 +238,6 @@ TEST_F(CanvasMouseTest, DragAfterAPressAwayFromTheOriginMovesNothing) {
     EXPECT_EQ(window->RefreshCount(), 0);
 }
 
-} // namespace
-} // namespace varnel::test
-
-namespace varnel::test {
-namespace {
-
 // A release can go elsewhere, for instance when a dialog opens during the press. The next
 // move without a button then ends the press, so that nothing stays grabbed or marked, and
 // later moves are plain hovering again.

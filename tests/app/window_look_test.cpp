@@ -12,6 +12,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -26,6 +27,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -285,26 +287,42 @@ struct ShownRow {
     bool fromLeft = true;
 };
 
-// The rows of a label that wraps: its lines, each wrapped at words where the label's width
-// ends, as a label lays them out in that font.
-std::vector<QString> WrappedRows(const QString& text, const QFont& font, int width) {
-    std::vector<QString> rows;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        if (line.isEmpty()) {
-            rows.push_back(line);
-            continue;
-        }
-        QTextLayout layout(line, font);
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
-            row.setLineWidth(width);
-            rows.push_back(line.mid(row.textStart(), row.textLength()));
-        }
-        layout.endLayout();
+// A row of a label's text, and where the label puts it: its top and height in the label.
+struct LabelRow {
+    QString text;
+    int top = 0;
+    int height = 0;
+};
+
+// The rows of a label's text as the label lays out plain text in that font: its lines, each
+// wrapped at words where the label's width ends if the label wraps, each on a whole pixel the
+// font's leading below the one before, and all of them at the label's top, middle or bottom.
+std::vector<LabelRow> LabelRows(const QLabel& label, const QFont& font) {
+    QString text = label.text();
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, font, &label);
+    QTextOption option;
+    option.setWrapMode(label.wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    const qreal leading = QFontMetricsF(font, &label).leading();
+    std::vector<LabelRow> rows;
+    qreal y = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label.wordWrap() ? label.width() : 1 << 20);
+        y = std::ceil(y + leading);
+        const qreal height = line.ascent() + line.descent();
+        rows.push_back({text.mid(line.textStart(), line.textLength()), static_cast<int>(y),
+                        static_cast<int>(std::ceil(height))});
+        y += height;
     }
+    layout.endLayout();
+    const Qt::Alignment vertical = label.alignment() & Qt::AlignVertical_Mask;
+    const int offset = vertical == Qt::AlignVCenter  ? qRound((label.height() - y) / 2)
+                       : vertical == Qt::AlignBottom ? qRound(label.height() - y)
+                                                     : 0;
+    for (LabelRow& row : rows)
+        row.top += offset;
     return rows;
 }
 
@@ -319,14 +337,13 @@ std::vector<ShownRow> RowsShownBy(const fw::Window* w, QWidget* control, const Q
     };
     if (auto* label = qobject_cast<QLabel*>(control)) {
         const bool fromLeft = (label->alignment() & Qt::AlignLeft) != 0;
-        if (!label->wordWrap())
-            return {{label->text(), place, fromLeft}};
-        const int spacing = QFontMetrics(font, control).lineSpacing();
-        std::vector<ShownRow> rows;
-        for (const QString& text : WrappedRows(label->text(), font, label->width()))
-            rows.push_back(
-                {text, from(0, spacing * static_cast<int>(rows.size()), spacing), fromLeft});
-        return rows;
+        const std::vector<LabelRow> rows = LabelRows(*label, font);
+        if (rows.size() == 1) // whatever its height, within the label
+            return {{rows.front().text, place, fromLeft}};
+        std::vector<ShownRow> shown;
+        for (const LabelRow& row : rows)
+            shown.push_back({row.text, from(0, row.top, row.height), fromLeft});
+        return shown;
     }
     if (auto* box = qobject_cast<QGroupBox*>(control)) {
         const auto option = StyleOptionOf<QStyleOptionGroupBox>(box);
@@ -365,14 +382,19 @@ TEST_F(WindowLookTest, ControlsShowAllOfTheirTextInTheirFont) {
         ASSERT_NE(w, nullptr);
         const QImage picture = ShownContent(w);
         for (QWidget* control : w->Content()->findChildren<QWidget*>()) {
-            if (!control->isVisible())
-                continue;
             const std::string name = control->objectName().toStdString();
             SCOPED_TRACE(windowName + name);
             const MeantLook look = MeantLookOf(which, control);
             if (*look.name)
                 otherLooksSeen.push_back(windowName + name);
             const QFont font = FontOf(look.face, control);
+            const std::vector<ShownRow> rows = RowsShownBy(w, control, font);
+            if (rows.empty())
+                continue;
+            if (!control->isVisible()) {
+                ADD_FAILURE() << "the control is hidden";
+                continue;
+            }
 
             if (qobject_cast<QLabel*>(control)) {
                 const QRect place = PlaceOf(w, control);
@@ -381,15 +403,19 @@ TEST_F(WindowLookTest, ControlsShowAllOfTheirTextInTheirFont) {
                 EXPECT_TRUE(around.isEmpty() || place.contains(around))
                     << "ink at " << Text(around) << ", outside the label at " << Text(place);
             }
-            for (const ShownRow& row : RowsShownBy(w, control, font)) {
+            for (const ShownRow& row : rows) {
                 if (row.text.trimmed().isEmpty())
                     continue;
                 SCOPED_TRACE("\"" + row.text.toStdString() + "\"");
+                if (row.area.isEmpty()) {
+                    ADD_FAILURE() << "the row lies below the control's bottom: it is cut off";
+                    continue;
+                }
                 const TextInk whole = WholeInkOf(row.text, font, control);
                 ASSERT_FALSE(whole.box.isEmpty());
                 const TextInk shown = TextInkIn(picture, row.area, look.colour);
                 if (shown.box.isEmpty()) {
-                    ADD_FAILURE() << "no text shown in " << Text(row.area);
+                    ADD_FAILURE() << "no ink of the text's colour in " << Text(row.area);
                     continue;
                 }
                 EXPECT_TRUE(Near(shown.darkest, look.colour))
